@@ -1,0 +1,24 @@
+#pragma once
+// The program without a window: option parsing and the commands.
+#include <QString>
+#include <QStringList>
+
+namespace scv {
+
+struct StartOptions {
+  QString dataDir;    // empty: the default data directory
+  bool demo = false;  // --demo: the demo league in its own directory
+};
+
+// Parses the arguments (without the program name). Returns -1 when the
+// desktop program should start, with options filled; otherwise runs the
+// command (or prints help, version or a usage error) and returns the exit
+// status: 0 success, 1 refusal or error, 2 bad usage.
+// programDir is the directory of the program file.
+int RunCommandLine(const QStringList& args, const QString& programDir, StartOptions& options);
+
+// The data directory the options name (--data-dir, --demo, or the default),
+// seeding the demo league when asked.
+QString ResolveDataDir(const StartOptions& options, const QString& programDir, QString& error);
+
+}  // namespace scv

@@ -1,0 +1,68 @@
+#pragma once
+// The main window's behaviour: start-up, the command bar and file menu, the
+// page tabs, the navigation commands, Update, saving and closing. The window
+// itself (ui/) only forwards its events here and shows what it is told.
+#include <memory>
+
+#include "entry/EntryViews.h"
+#include "shell/ListView.h"
+#include "shell/MainView.h"
+#include "shell/PickList.h"
+#include "store/DataStore.h"
+#include "store/Messages.h"
+#include "tables/Tables.h"
+
+namespace scv {
+
+struct MainViews {
+  MainView& main;
+  ListView& list;
+  NameView& name;
+  TeamFormView& team;
+  PlayerFormView& player;
+  HelpView& help;
+  Progress& progress;
+  Messages& messages;
+  NoteOpener* notes = nullptr;  // null until the notes window exists
+};
+
+class MainForm : public TableHost {
+ public:
+  MainForm(DataStore& store, const MainViews& views);
+
+  DataStore& store;
+  MainViews views;
+  Grid grid;
+  Tables tables;
+  PickList pickList;
+
+  // When the window is first shown: LoadYears (restoring the window size),
+  // then the remembered tab, which builds the first table.
+  void FormShow();
+
+  void FileButtonClick();
+  void YearButtonClick();
+  void LeagueButtonClick();
+  void TeamButtonClick();
+  void PlayerButtonClick();
+  void UpdateButtonClick();  // also the grid's double click
+  void HelpButtonClick();
+  void QuitButtonClick();
+  void SaveItemClick();
+  void AboutItemClick();
+
+  void BottomTabClick(int tab);
+  void TableSelectCell(int col, int row);
+  void FormResize(int height, int width, bool normalState);
+  // Saves everything; returns false when the window must stay open (a save
+  // failed and the user declined to exit anyway).
+  bool FormCloseQuery();
+
+  // TableHost
+  void SetCaption(const std::string& caption) override;
+  void SetCommands(const CommandState& state) override;
+  void GridChanged() override;
+  void FocusGrid() override;
+};
+
+}  // namespace scv

@@ -1,0 +1,43 @@
+#pragma once
+// Byte-text helpers shared by every list and table: numbers in stored text,
+// the 8-bit code page and the one text order the program sorts by.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+namespace scv {
+
+// Reads stored text as a number: at most the first 10 characters, every space
+// removed, then a signed decimal integer. Empty or invalid text is 0.
+int64_t ParseFigure(std::string_view text);
+
+// Decimal text of n; "0" for 0.
+std::string FigureText(int64_t n);
+// Decimal text of n; the empty text for 0.
+std::string FigureTextOrBlank(int64_t n);
+
+// Cuts text to at most width bytes.
+inline std::string Cut(std::string_view text, size_t width) {
+  return std::string(text.substr(0, width));
+}
+// Removes leading and trailing spaces.
+std::string Trim(std::string_view text);
+std::string TrimRight(std::string_view text);
+// Upper-cases ASCII and the Windows-1252 accented letters.
+std::string UpperCase(std::string_view text);
+
+// The order of every sorted list of the program (row list, pick list, times):
+// case-insensitive, spaces before digits before letters. Returns <0, 0, >0.
+int CompareText(std::string_view a, std::string_view b);
+struct TextLess {
+  bool operator()(const std::string& a, const std::string& b) const { return CompareText(a, b) < 0; }
+};
+
+// Windows-1252 bytes <-> Unicode, at the user-interface boundary only.
+QString Decode(std::string_view bytes);
+// Characters outside Windows-1252 become "?".
+std::string Encode(const QString& text);
+
+}  // namespace scv

@@ -1,0 +1,98 @@
+#pragma once
+// The frame every main table shares: the column catalogue and the placement
+// state, header building, the refresh sequence, column sizing and row
+// selection; the standings and player builders fill the rows.
+#include <string>
+#include <vector>
+
+#include "tables/Grid.h"
+#include "tables/PlayerFigures.h"
+#include "tables/RowList.h"
+
+namespace scv {
+
+class DataStore;
+
+enum Tab : int {
+  TeamsTab = 0, PlayersTab = 1, HittingTab, RunningTab, PitchingTab, FieldingTab, CustomTab,
+  ScheduleTab = 7, TabCount = 8
+};
+extern const char* const TabCaptions[TabCount];  // "Teams" ... "Schedule"
+
+// The progress window shown while a table is built.
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  virtual void Start(const char* caption) = 0;  // shown, at 0
+  virtual void SetMax(int max) = 0;
+  virtual void Step() = 0;
+  virtual void Finish() = 0;  // hidden
+};
+
+class NullProgress : public Progress {
+ public:
+  void Start(const char*) override {}
+  void SetMax(int) override {}
+  void Step() override {}
+  void Finish() override {}
+};
+
+// What a refresh tells the window: its caption and the commands it enables.
+struct CommandState {
+  bool Setup = false, Font = false, Update = false, Note = false, Print = false;
+  bool operator==(const CommandState&) const = default;
+};
+
+class TableHost {
+ public:
+  virtual ~TableHost() = default;
+  virtual void SetCaption(const std::string& caption) = 0;  // Windows-1252 bytes
+  virtual void SetCommands(const CommandState& state) = 0;
+  virtual void GridChanged() = 0;  // cells, sizes or focus changed
+  virtual void FocusGrid() = 0;
+};
+
+class Tables {
+ public:
+  Tables(DataStore& store, Grid& grid, Progress& progress, TableHost& host);
+
+  DataStore& store;
+  Grid& grid;
+  Progress& progress;
+  TableHost& host;
+
+  int CurrentTab = TeamsTab;
+  RowList Rows;
+  PlayerFigureCache Cache;
+  std::string Caption;
+  CommandState Commands;
+
+  // Placement state.
+  int LogicalColumn = 1;
+  int NextGridColumn = 1;
+  int CurrentRow = 0;
+  void ResetPlacement(int row);
+
+  // Offers the next logical column of the current row.
+  void PutCell(std::string_view text);
+  bool ColumnShown(int logicalColumn) const;
+
+  void BuildHeaders();
+  void ShowTable();
+  void SizeColumns();
+  void PrepareRows(int n);
+  // Moves the grid's focus; runs TableSelectCell for the new cell.
+  void MoveFocus(int col, int row);
+  void TableSelectCell(int col, int row);
+  void BottomTabClick(int tab);
+  // FormResize: normalState says the window is neither minimised nor maximised.
+  void FormResize(int height, int width, bool normalState);
+
+  // Builders of the tabs, called by ShowTable.
+  void BuildStandings();
+  void BuildPlayers();
+  // Left to the schedule's own builder; until then an empty table.
+  void BuildSchedule();
+};
+
+}  // namespace scv
