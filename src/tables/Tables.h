@@ -3,6 +3,7 @@
 // state, header building, the refresh sequence, column sizing and row
 // selection; the standings and player builders fill the rows.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tables/Grid.h"

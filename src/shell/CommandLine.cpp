@@ -1,0 +1,361 @@
+#include "shell/CommandLine.h"
+
+#include <cstdio>
+#include <optional>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
+
+#include "shell/Export.h"
+#include "shell/Startup.h"
+#include "store/DataStore.h"
+#include "store/Messages.h"
+#include "store/Text.h"
+#include "tables/Tables.h"
+
+namespace scv {
+
+namespace {
+
+void Print(FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+  std::fflush(stream);
+}
+
+void PrintError(const QString& text) { Print(stderr, text + QLatin1Char('\n')); }
+
+int Usage(const QString& text) {
+  PrintError(QLatin1String("scorvane: ") + text);
+  PrintError(QStringLiteral("Try 'scorvane --help' for more information."));
+  return 2;
+}
+
+const char kHelp[] =
+    "Usage:\n"
+    "  scorvane [--data-dir DIR] [--demo]\n"
+    "      Start the desktop program.\n"
+    "  scorvane [--data-dir DIR] export TAB [SELECT] [--format tsv|csv|html|ics] [-o FILE]\n"
+    "      Print the table the main window shows on page TAB, with the league's\n"
+    "      column choices and sort order. tsv (the default): one line per row,\n"
+    "      the cells as shown, separated by tabs. csv: comma-separated, the cells\n"
+    "      trimmed. html: a web page. ics: the schedule as a calendar (not\n"
+    "      available yet). No data file is written and the selection is not stored.\n"
+    "  scorvane [--data-dir DIR] import FILE.QKT\n"
+    "      Import a QKT file and save all lists (not available yet).\n"
+    "  scorvane [--data-dir DIR] print TAB [SELECT] [--lines L] [--shading S] [--copies N] [-o FILE.pdf]\n"
+    "      Print the table as the Print command does (not available yet).\n"
+    "  scorvane [--data-dir DIR] make-schedule [SELECT]\n"
+    "      Make the league's schedule and save all lists (not available yet).\n"
+    "  scorvane [--data-dir DIR] check-schedule [SELECT]\n"
+    "      List fields, teams and umpires booked twice at the same date and time\n"
+    "      (not available yet).\n"
+    "  scorvane [--data-dir DIR] backup DESTDIR\n"
+    "      Copy the data files to DESTDIR (not available yet).\n"
+    "  scorvane --help | --version\n"
+    "\n"
+    "TAB:     teams players hitting running pitching fielding custom schedule\n"
+    "SELECT:  --year I --league I --team I\n"
+    "         record indexes, as in file names like Y1L2T3; by default the\n"
+    "         current selection stored in the data files.\n"
+    "\n"
+    "Options:\n"
+    "  --data-dir DIR  the directory of the data files (default: the program's\n"
+    "                  own directory when it can be written, else the user's\n"
+    "                  application data directory)\n"
+    "  --demo          use the demo league in its own directory\n"
+    "  --format F      output format of export: tsv, csv, html or ics\n"
+    "  -o FILE         write the output into FILE instead of standard output\n"
+    "  --help          show this text\n"
+    "  --version       show the program's version\n"
+    "\n"
+    "Exit status: 0 success, 1 refusal or error, 2 bad usage.\n";
+
+// Message boxes of the window become lines on standard error; confirmations
+// are answered Yes.
+class PrintedMessages : public Messages {
+ public:
+  int errors = 0;
+  void Error(const QString& text) override {
+    ++errors;
+    PrintError(text);
+  }
+  void Information(const QString& text) override { PrintError(text); }
+  bool Confirm(const QString& text) override {
+    PrintError(text);
+    return true;
+  }
+  Answer ConfirmYesNoAll(const QString& text) override {
+    PrintError(text);
+    return Answer::Yes;
+  }
+  Answer ConfirmYesNoCancel(const QString& text) override {
+    PrintError(text);
+    return Answer::Yes;
+  }
+};
+
+class SilentHost : public TableHost {
+ public:
+  void SetCaption(const std::string&) override {}
+  void SetCommands(const CommandState&) override {}
+  void GridChanged() override {}
+  void FocusGrid() override {}
+};
+
+struct Arguments {
+  QStringList positional;
+  QMap<QString, QString> values;  // options with a value
+  bool demo = false, help = false, version = false;
+};
+
+bool TakesValue(const QString& option) {
+  static const QStringList options = {
+      QStringLiteral("--data-dir"), QStringLiteral("--year"),  QStringLiteral("--league"),
+      QStringLiteral("--team"),     QStringLiteral("--format"), QStringLiteral("-o"),
+      QStringLiteral("--lines"),    QStringLiteral("--shading"), QStringLiteral("--copies")};
+  return options.contains(option);
+}
+
+// Returns an error text for bad usage, or an empty text.
+QString ParseArguments(const QStringList& args, Arguments& parsed) {
+  bool optionsEnded = false;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    QString arg = args[i];
+    if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+      parsed.positional << arg;
+      continue;
+    }
+    if (arg == QLatin1String("--")) {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+      parsed.help = true;
+      continue;
+    }
+    if (arg == QLatin1String("--version")) {
+      parsed.version = true;
+      continue;
+    }
+    if (arg == QLatin1String("--demo")) {
+      parsed.demo = true;
+      continue;
+    }
+    QString value;
+    bool hasValue = false;
+    const qsizetype eq = arg.indexOf(QLatin1Char('='));
+    if (arg.startsWith(QLatin1String("--")) && eq > 2) {
+      value = arg.mid(eq + 1);
+      arg = arg.left(eq);
+      hasValue = true;
+    }
+    if (arg == QLatin1String("--output")) arg = QStringLiteral("-o");
+    if (!TakesValue(arg)) return QStringLiteral("unknown option %1").arg(arg);
+    if (!hasValue) {
+      if (i + 1 >= args.size()) return QStringLiteral("option %1 needs a value").arg(arg);
+      value = args[++i];
+    }
+    if (parsed.values.contains(arg)) return QStringLiteral("option %1 given twice").arg(arg);
+    parsed.values.insert(arg, value);
+  }
+  return QString();
+}
+
+// The options a command accepts besides --data-dir and --demo.
+QString CheckOptions(const Arguments& parsed, const QStringList& allowed, const QString& command) {
+  for (auto it = parsed.values.cbegin(); it != parsed.values.cend(); ++it) {
+    if (it.key() == QLatin1String("--data-dir") || allowed.contains(it.key())) continue;
+    if (command.isEmpty()) return QStringLiteral("option %1 needs a command").arg(it.key());
+    return QStringLiteral("option %1 does not apply to %2").arg(it.key(), command);
+  }
+  return QString();
+}
+
+// A record index given on the command line: decimal digits only.
+std::optional<QString> IndexOption(const Arguments& parsed, const QString& option, QString& error) {
+  if (!parsed.values.contains(option)) return std::nullopt;
+  const QString text = parsed.values.value(option);
+  bool ok = false;
+  const qlonglong value = text.toLongLong(&ok);
+  if (!ok || value < 0 || text.startsWith(QLatin1Char('+')) || text.size() > 5) {
+    error = QStringLiteral("%1 needs a record index (a number such as 1), not '%2'").arg(option, text);
+    return std::nullopt;
+  }
+  return QString::number(value);
+}
+
+// Checks that index names a record of list; prints why not.
+bool CheckRecord(const List& list, const QString& index, const QString& kind, const QString& dir) {
+  const std::string text = index.toStdString();
+  const int64_t line = DataStore::RecordIndex(text, list.size());
+  const QString where = QDir::toNativeSeparators(dir);
+  if (line < 0) {
+    PrintError(QStringLiteral("No %1 %2 in %3").arg(kind, index, where));
+    return false;
+  }
+  LineSplitter fields(list[static_cast<size_t>(line)]);
+  if (!fields.SplitField(Width::Mark).empty()) {
+    QString name = kind;
+    name[0] = name[0].toUpper();
+    PrintError(QStringLiteral("%1 %2 in %3 is deleted").arg(name, index, where));
+    return false;
+  }
+  return true;
+}
+
+bool WriteOutput(const QString& path, const QByteArray& bytes) {
+  if (path.isEmpty() || path == QLatin1String("-")) {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+    return !std::ferror(stdout);
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    PrintError(QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+  }
+  return true;
+}
+
+int RunExport(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
+  const QStringList& pos = parsed.positional;
+  if (pos.size() < 2) return Usage(QStringLiteral("export needs a TAB: teams, players, hitting, running, "
+                                                  "pitching, fielding, custom or schedule"));
+  if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
+  const int tab = TabFromName(pos[1]);
+  if (tab < 0) return Usage(QStringLiteral("unknown TAB %1").arg(pos[1]));
+
+  ExportFormat format = ExportFormat::Tsv;
+  if (parsed.values.contains(QStringLiteral("--format")) &&
+      !ParseExportFormat(parsed.values.value(QStringLiteral("--format")), format))
+    return Usage(QStringLiteral("unknown format %1 (tsv, csv, html or ics)")
+                     .arg(parsed.values.value(QStringLiteral("--format"))));
+  if (format == ExportFormat::Ics) {
+    if (tab != ScheduleTab) return Usage(QStringLiteral("the ics format is for the schedule only"));
+    PrintError(QStringLiteral("The ics format is not available yet."));
+    return 1;
+  }
+
+  QString error;
+  const auto year = IndexOption(parsed, QStringLiteral("--year"), error);
+  const auto league = IndexOption(parsed, QStringLiteral("--league"), error);
+  const auto team = IndexOption(parsed, QStringLiteral("--team"), error);
+  if (!error.isEmpty()) return Usage(error);
+
+  const QString dir = ResolveDataDir(options, programDir, error);
+  if (dir.isEmpty()) {
+    PrintError(error.isEmpty() ? QStringLiteral("No data directory") : error);
+    return 1;
+  }
+  if (!QFileInfo(dir).isDir()) {
+    PrintError(QStringLiteral("The data directory %1 does not exist").arg(QDir::toNativeSeparators(dir)));
+    return 1;
+  }
+
+  PrintedMessages messages;
+  DataStore store(dir, &messages);
+  if (!store.LoadYears() || messages.errors > 0) return 1;
+
+  // The selection is applied in memory only: nothing here is written back.
+  if (year) {
+    if (!CheckRecord(store.Years, *year, QStringLiteral("year"), dir)) return 1;
+    store.YearsHeader.CurYear = year->toStdString();
+    store.ReadYear(store.YearsHeader.CurYear);
+  }
+  if (league) {
+    if (!store.LoadLeagues() || messages.errors > 0) return 1;
+    if (!CheckRecord(store.Leagues, *league, QStringLiteral("league"), dir)) return 1;
+    store.CurrentYear.CurLeague = league->toStdString();
+    store.ReadLeague(store.CurrentYear.CurLeague);
+  }
+  if (team) {
+    if (!store.LoadTeams() || messages.errors > 0) return 1;
+    if (!CheckRecord(store.Teams, *team, QStringLiteral("team"), dir)) return 1;
+    store.CurrentLeague.CurTeam = team->toStdString();
+    store.ReadTeam(store.CurrentLeague.CurTeam);
+  }
+
+  Grid grid;
+  NullProgress progress;
+  SilentHost host;
+  Tables tables(store, grid, progress, host);
+  tables.CurrentTab = tab;
+  tables.BuildHeaders();
+  if (messages.errors > 0) return 1;
+
+  QByteArray bytes;
+  switch (format) {
+    case ExportFormat::Csv:
+      bytes = ExportCsv(grid);
+      break;
+    case ExportFormat::Html:
+      bytes = ExportHtml(grid, Decode(tables.Caption));
+      break;
+    default:
+      bytes = ExportTsv(grid);
+      break;
+  }
+  return WriteOutput(parsed.values.value(QStringLiteral("-o")), bytes) ? 0 : 1;
+}
+
+}  // namespace
+
+QString ResolveDataDir(const StartOptions& options, const QString& programDir, QString& error) {
+  error.clear();
+  if (!options.dataDir.isEmpty()) return QDir::cleanPath(QDir(options.dataDir).absolutePath());
+  if (options.demo) {
+    const QString dir = DemoDataDir();
+    if (!SeedDemo(QStringLiteral(":/demo"), dir, error)) return QString();
+    return dir;
+  }
+  return DefaultDataDir(programDir);
+}
+
+int RunCommandLine(const QStringList& args, const QString& programDir, StartOptions& options) {
+  Arguments parsed;
+  const QString error = ParseArguments(args, parsed);
+  if (!error.isEmpty()) return Usage(error);
+  if (parsed.help) {
+    Print(stdout, QLatin1String(kHelp));
+    return 0;
+  }
+  if (parsed.version) {
+    Print(stdout, QStringLiteral("Scorvane " SCV_VERSION "\n"));
+    return 0;
+  }
+
+  options.dataDir = parsed.values.value(QStringLiteral("--data-dir"));
+  options.demo = parsed.demo;
+  if (parsed.values.contains(QStringLiteral("--data-dir")) && options.dataDir.isEmpty())
+    return Usage(QStringLiteral("--data-dir needs a directory"));
+
+  if (parsed.positional.isEmpty()) {
+    const QString bad = CheckOptions(parsed, {}, QString());
+    if (!bad.isEmpty()) return Usage(bad);
+    return -1;  // the desktop program
+  }
+
+  const QString command = parsed.positional.front();
+  if (command == QLatin1String("export")) {
+    const QString bad = CheckOptions(
+        parsed,
+        {QStringLiteral("--year"), QStringLiteral("--league"), QStringLiteral("--team"), QStringLiteral("--format"),
+         QStringLiteral("-o")},
+        command);
+    if (!bad.isEmpty()) return Usage(bad);
+    return RunExport(parsed, options, programDir);
+  }
+  static const QStringList later = {QStringLiteral("import"), QStringLiteral("print"),
+                                    QStringLiteral("make-schedule"), QStringLiteral("check-schedule"),
+                                    QStringLiteral("backup")};
+  if (later.contains(command)) {
+    PrintError(QStringLiteral("The %1 command is not available yet.").arg(command));
+    return 1;
+  }
+  return Usage(QStringLiteral("unknown command %1").arg(command));
+}
+
+}  // namespace scv
