@@ -132,6 +132,7 @@ class DataStore {
   std::function<void()> onScheduleSwitched;
 
  private:
+  bool yearsUnreadable_ = false;
   bool ReadList(const std::string& fileName, List& list, const char* header);
   bool SaveList(const std::string& fileName, const List& list, bool& changed);
   bool WriteLine(List& list, std::string_view index, std::string line);
