@@ -192,7 +192,7 @@ bool CheckRecord(const List& list, const QString& index, const QString& kind, co
   const std::string text = index.toStdString();
   const int64_t line = DataStore::RecordIndex(text, list.size());
   const QString where = QDir::toNativeSeparators(dir);
-  if (line < 0) {
+  if (line <= 0) {  // 0 or -1: the header or no line at all
     PrintError(QStringLiteral("No %1 %2 in %3").arg(kind, index, where));
     return false;
   }

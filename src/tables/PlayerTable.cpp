@@ -86,7 +86,11 @@ void Tables::BuildPlayers() {
   DataStore& s = store;
   Caption += " - " + s.CurrentTeam.Name;
 
-  s.LoadPlayers();
+  if (!s.LoadPlayers()) {
+    // The players in memory belong to another team; the error has been shown.
+    PrepareRows(0);
+    return;
+  }
   // The team's games come from its own record, which the team dialog may
   // have changed since the figures were cached.
   const int64_t teamGames =

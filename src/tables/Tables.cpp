@@ -85,13 +85,15 @@ void Tables::BuildHeaders() {
 
 void Tables::ShowTable() {
   progress.Start("Reading Data...");
-  store.LoadTeams();
+  // When the teams cannot be read (the error has been shown), the lists in
+  // memory are another league's: show nothing rather than those.
+  const bool loaded = store.LoadTeams();
 
   Rows.Clear();
   grid.Col = 0;
   Caption = store.CurrentYear.No + " " + store.CurrentLeague.Name;
 
-  switch (CurrentTab) {
+  switch (loaded ? CurrentTab : -1) {
     case TeamsTab:
       BuildStandings();
       break;
