@@ -64,8 +64,9 @@ class DataStore {
   // Set when a save failed since the last fully successful one.
   bool LastSaveFailed = false;
 
-  // The line number that index text names, or -1 when it names no record of
-  // a list of `size` lines (0, negative, past the end, not a number).
+  // The line number that index text names, or 0 (the header) when it names
+  // no record of a list of `size` lines (0, negative, past the end, not a
+  // number).
   static int64_t RecordIndex(std::string_view indexText, size_t size);
 
   // Record reads: an index that is 0, past the end, negative or not a number
