@@ -1,0 +1,34 @@
+#include "ui/AppWindows.h"
+
+namespace scv {
+
+AppWindows::AppWindows(const QString& dataDir)
+    : store(dataDir, &messages),
+      window(),
+      help(&window),
+      about(&window, dataDir),
+      list(&window),
+      name(&window),
+      player(&window, help),
+      team(&window, help),
+      progress(&window) {
+  messages.SetParent(&window);
+  MainViews views{window, list, name, team, player, help, progress, messages};
+  form = std::make_unique<MainForm>(store, views);
+  store.fontView = &window;
+  window.SetAboutDialog(&about);
+  window.SetPresenter(form.get());
+  list.SetHelpHandler([this] { form->pickList.HelpButtonClick(); });
+}
+
+AppWindows::~AppWindows() {
+  store.fontView = nullptr;
+  window.SetPresenter(nullptr);
+}
+
+void AppWindows::Show() {
+  window.show();
+  window.FormShow();
+}
+
+}  // namespace scv

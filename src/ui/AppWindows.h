@@ -1,0 +1,44 @@
+#pragma once
+// The desktop program put together: the data store, the main window, every
+// dialog (created once, the main window first) and the presenter over them.
+#include <memory>
+
+#include <QString>
+
+#include "shell/MainForm.h"
+#include "store/DataStore.h"
+#include "ui/AboutForm.h"
+#include "ui/EntryForms.h"
+#include "ui/HelpWindow.h"
+#include "ui/ListForm.h"
+#include "ui/MainWindow.h"
+#include "ui/MsgForm.h"
+#include "ui/QtMessages.h"
+
+namespace scv {
+
+class AppWindows {
+ public:
+  explicit AppWindows(const QString& dataDir);
+  ~AppWindows();
+  AppWindows(const AppWindows&) = delete;
+  AppWindows& operator=(const AppWindows&) = delete;
+
+  // Shows the main window and runs its FormShow (stored size and tab, first
+  // table).
+  void Show();
+
+  QtMessages messages;
+  DataStore store;
+  MainWindow window;
+  HelpWindow help;
+  AboutForm about;
+  ListForm list;
+  NameForm name;
+  PlayerForm player;
+  TeamForm team;
+  MsgForm progress;
+  std::unique_ptr<MainForm> form;
+};
+
+}  // namespace scv

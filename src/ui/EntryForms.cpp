@@ -1,0 +1,360 @@
+#include "ui/EntryForms.h"
+
+#include <vector>
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "store/Records.h"
+#include "store/Text.h"
+#include "ui/ListForm.h"
+
+namespace scv {
+
+static_assert(Fig::Count == 45, "the player dialog has an edit pair for every figure");
+
+namespace {
+
+QLineEdit* FigureEdit(QWidget* parent, const QString& name, int maxLength, int width) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setMaxLength(maxLength);
+  edit->setFixedWidth(width);
+  edit->setAlignment(Qt::AlignRight);
+  return edit;
+}
+
+QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
+  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
+struct FigureRow {
+  int figure;
+  const char* label;  // null: the user caption edit stands there
+};
+
+struct GroupSpec {
+  const char* name;
+  const char* caption;
+  std::vector<FigureRow> rows;
+};
+
+// The summed figures, group by group, top to bottom.
+const std::vector<GroupSpec>& Groups() {
+  static const std::vector<GroupSpec> groups = {
+      {"OffenseGroup",
+       "  Add   Total   Offense",
+       {{Fig::PA, "PA: Plate App. (All)"},
+        {Fig::Single, "1B: Singles"},
+        {Fig::Double, "2B: Doubles"},
+        {Fig::Triple, "3B: Triples"},
+        {Fig::HR, "HR: Home Runs"},
+        {Fig::BB, "BB: Bases on Balls"},
+        {Fig::HP, "HP: Hit by Pitches"},
+        {Fig::WCI, "WCI: W Catcher Int"},
+        {Fig::SBnt, "SBnt: Sac Bunts"},
+        {Fig::SFly, "SFly: Sac Flies"},
+        {Fig::RBI, "RBI: Runs Batted In"},
+        {Fig::SO, "SO: Strike Outs"},
+        {Fig::RS, "RS: Runs Scored"},
+        {Fig::SB, "SB: Stolen Bases"},
+        {Fig::CS, "CS: Caught Stealing"},
+        {Fig::PkO, "PkO: Picked Off"},
+        {Fig::G, "G: Games Played"}}},
+      {"PitchingGroup",
+       "  Add   Total   Pitching",
+       {{Fig::GP, "GP: Games Pitched"},
+        {Fig::IP, "IP: Innings Pitched"},
+        {Fig::IP3, "Thirds of an IP (0-2)"},
+        {Fig::ST, "ST: Strikes Thrown"},
+        {Fig::BT, "BT: Balls Thrown"},
+        {Fig::WP, "WP: Wild Pitches"},
+        {Fig::Bks, "Bks: Balks"},
+        {Fig::HA, "HA: Hits Allowed"},
+        {Fig::WA, "WA: Walks Allowed"},
+        {Fig::BH, "BH: Batters Hit"},
+        {Fig::BSO, "BSO: Strike Outs"},
+        {Fig::RPO, "RPO: Rn Picked Off"},
+        {Fig::RA, "RA: Runs Allowed"},
+        {Fig::ER, "ER: Earned Runs"},
+        {Fig::Won, "Won: Games Won"},
+        {Fig::Lost, "Lost: Games Lost"},
+        {Fig::Sv, "Sv: Games Saved"}}},
+      {"DefenseGroup",
+       "  Add   Total   Defense",
+       {{Fig::Inn, "Inn: Innings"},
+        {Fig::PB, "PB: Ps Balls"},
+        {Fig::PO, "PO: Put Outs"},
+        {Fig::A, "A: Assists"},
+        {Fig::Err, "ERR: Errors"}}},
+      {"UserGroup",
+       "  Add   Total   Col Header",
+       {{Fig::C1, nullptr}, {Fig::C2, nullptr}, {Fig::C3, nullptr}, {Fig::C4, nullptr}}},
+  };
+  return groups;
+}
+
+}  // namespace
+
+// --- TTeamForm ---
+
+TeamForm::TeamForm(QWidget* parent, HelpView& help) : QDialog(parent), help_(help) {
+  setObjectName(QStringLiteral("TeamForm"));
+  setModal(true);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  auto* box = new QGroupBox(this);
+  box->setObjectName(QStringLiteral("RadioGroup"));
+  auto* grid = new QGridLayout(box);
+  grid->setVerticalSpacing(6);
+  group_ = new QButtonGroup(this);
+  const char* items[] = {"Did Not Play", "Won", "Lost", "Tied"};
+  for (int i = 0; i < 4; ++i) {
+    radios_[i] = new QRadioButton(QString::fromLatin1(items[i]), box);
+    group_->addButton(radios_[i], i);
+    grid->addWidget(radios_[i], i, 0);
+  }
+  editWon_ = FigureEdit(box, QStringLiteral("EditWon"), 3, 44);
+  editLost_ = FigureEdit(box, QStringLiteral("EditLost"), 3, 44);
+  editTied_ = FigureEdit(box, QStringLiteral("EditTied"), 3, 44);
+  grid->addWidget(editWon_, 1, 1);
+  grid->addWidget(editLost_, 2, 1);
+  grid->addWidget(editTied_, 3, 1);
+
+  ok_ = DialogButton(this, "OkButton", "&OK");
+  ok_->setDefault(true);
+  auto* helpButton = DialogButton(this, "HelpButton", "&Help");
+  auto* cancel = DialogButton(this, "CancelButton", "&Cancel");
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(ok_);
+  buttons->addWidget(helpButton);
+  buttons->addWidget(cancel);
+  buttons->addStretch(1);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(box, 1);
+  layout->addLayout(buttons);
+
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton, &QPushButton::clicked, this, [this] {
+    help_.OpenHelp(QStringLiteral("Update_Button"));
+    ok_->setFocus(Qt::OtherFocusReason);
+  });
+  radios_[DidNotPlay]->setChecked(true);
+}
+
+void TeamForm::SetCaption(const std::string& caption) { setWindowTitle(Decode(caption)); }
+void TeamForm::SetWon(const std::string& text) { editWon_->setText(Decode(text)); }
+void TeamForm::SetLost(const std::string& text) { editLost_->setText(Decode(text)); }
+void TeamForm::SetTied(const std::string& text) { editTied_->setText(Decode(text)); }
+std::string TeamForm::WonText() const { return Encode(editWon_->text()); }
+std::string TeamForm::LostText() const { return Encode(editLost_->text()); }
+std::string TeamForm::TiedText() const { return Encode(editTied_->text()); }
+
+void TeamForm::SetItem(Item item) {
+  if (item >= DidNotPlay && item <= Tied) radios_[item]->setChecked(true);
+}
+
+TeamFormView::Item TeamForm::SelectedItem() const {
+  const int id = group_->checkedId();
+  return id >= 0 && id <= 3 ? static_cast<Item>(id) : DidNotPlay;
+}
+
+void TeamForm::FocusRadioGroup() {
+  focusGroup_ = true;
+  if (QAbstractButton* b = group_->checkedButton()) b->setFocus(Qt::OtherFocusReason);
+}
+
+void TeamForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  if (focusGroup_) FocusRadioGroup();
+}
+
+bool TeamForm::Exec() {
+  const bool ok = exec() == QDialog::Accepted;
+  focusGroup_ = false;
+  return ok;
+}
+
+// --- TPlayerForm ---
+
+PlayerForm::PlayerForm(QWidget* parent, HelpView& help) : QDialog(parent), help_(help) {
+  setObjectName(QStringLiteral("PlayerForm"));
+  setModal(true);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  const int editWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10;
+  std::vector<QWidget*> tabOrder;
+  std::vector<QGroupBox*> boxes;
+
+  for (const GroupSpec& spec : Groups()) {
+    auto* box = new QGroupBox(QString::fromLatin1(spec.caption), this);
+    box->setObjectName(QString::fromLatin1(spec.name));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    std::vector<QWidget*> adds, totals, users;
+    int row = 0;
+    for (const FigureRow& r : spec.rows) {
+      const QString abbrev = QString::fromLatin1(FigureAbbrev[static_cast<size_t>(r.figure)]);
+      const int maxLength = r.figure == Fig::IP3 ? 1 : 4;
+      QLineEdit* add = FigureEdit(box, QStringLiteral("Add") + abbrev, maxLength, editWidth);
+      QLineEdit* total = FigureEdit(box, QStringLiteral("Edit") + abbrev, maxLength, editWidth);
+      add_[static_cast<size_t>(r.figure)] = add;
+      total_[static_cast<size_t>(r.figure)] = total;
+      grid->addWidget(add, row, 0);
+      grid->addWidget(total, row, 1);
+      adds.push_back(add);
+      totals.push_back(total);
+      if (r.label) {
+        auto* label = new QLabel(QString::fromLatin1(r.label), box);
+        grid->addWidget(label, row, 2);
+      } else {
+        const int i = r.figure - Fig::C1;
+        auto* caption = new QLineEdit(QStringLiteral("User %1").arg(i + 1), box);
+        caption->setObjectName(QStringLiteral("User%1").arg(i + 1));
+        caption->setMaxLength(8);
+        caption->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")) + 10);
+        user_[static_cast<size_t>(i)] = caption;
+        grid->addWidget(caption, row, 2);
+        users.push_back(caption);
+      }
+      ++row;
+    }
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(row, 1);
+    // Down the Add edits, then down the Total edits.
+    tabOrder.insert(tabOrder.end(), adds.begin(), adds.end());
+    tabOrder.insert(tabOrder.end(), totals.begin(), totals.end());
+    tabOrder.insert(tabOrder.end(), users.begin(), users.end());
+    boxes.push_back(box);
+  }
+
+  // The two figures that are not summed.
+  auto* plain = new QGroupBox(this);
+  plain->setObjectName(QStringLiteral("PlainGroup"));
+  auto* plainGrid = new QGridLayout(plain);
+  plainGrid->setContentsMargins(6, 4, 6, 4);
+  plainGrid->setHorizontalSpacing(4);
+  plainGrid->setVerticalSpacing(1);
+  const std::pair<int, const char*> plainRows[] = {{Fig::BO, "BO: Batting Order"}, {Fig::Pos, "Pos: Field Position"}};
+  int plainRow = 0;
+  for (const auto& [figure, label] : plainRows) {
+    const QString abbrev = QString::fromLatin1(FigureAbbrev[static_cast<size_t>(figure)]);
+    QLineEdit* edit = FigureEdit(plain, QStringLiteral("Edit") + abbrev, 4, editWidth);
+    total_[static_cast<size_t>(figure)] = edit;
+    plainGrid->addWidget(edit, plainRow, 0);
+    plainGrid->addWidget(new QLabel(QString::fromLatin1(label), plain), plainRow, 1);
+    plainGrid->setColumnStretch(1, 1);
+    tabOrder.push_back(edit);
+    ++plainRow;
+  }
+
+  ok_ = DialogButton(this, "OkButton", "&OK");
+  ok_->setDefault(true);
+  auto* helpButton = DialogButton(this, "HelpButton", "&Help");
+  auto* cancel = DialogButton(this, "CancelButton", "&Cancel");
+  tabOrder.push_back(ok_);
+  tabOrder.push_back(helpButton);
+  tabOrder.push_back(cancel);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(ok_);
+  buttons->addWidget(helpButton);
+  buttons->addWidget(cancel);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(boxes[2]);
+  right->addWidget(boxes[3]);
+  right->addWidget(plain);
+  right->addStretch(1);
+  right->addLayout(buttons);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setSpacing(6);
+  layout->addWidget(boxes[0]);
+  layout->addWidget(boxes[1]);
+  layout->addLayout(right);
+
+  for (size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(helpButton, &QPushButton::clicked, this, [this] {
+    help_.OpenHelp(QStringLiteral("Update_Button"));
+    ok_->setFocus(Qt::OtherFocusReason);
+  });
+}
+
+QLineEdit* PlayerForm::AddEdit(int figure) const {
+  return figure >= 0 && figure < Fig::Count ? add_[static_cast<size_t>(figure)] : nullptr;
+}
+
+QLineEdit* PlayerForm::TotalEdit(int figure) const {
+  return figure >= 0 && figure < Fig::Count ? total_[static_cast<size_t>(figure)] : nullptr;
+}
+
+QLineEdit* PlayerForm::UserEdit(int i) const { return i >= 1 && i <= 4 ? user_[static_cast<size_t>(i - 1)] : nullptr; }
+
+void PlayerForm::SetCaption(const std::string& caption) { setWindowTitle(Decode(caption)); }
+
+void PlayerForm::SetAdd(int figure, const std::string& text) {
+  if (QLineEdit* e = AddEdit(figure)) e->setText(Decode(text));
+}
+
+void PlayerForm::SetTotal(int figure, const std::string& text) {
+  if (QLineEdit* e = TotalEdit(figure)) e->setText(Decode(text));
+}
+
+std::string PlayerForm::AddText(int figure) const {
+  QLineEdit* e = AddEdit(figure);
+  return e ? Encode(e->text()) : std::string();
+}
+
+std::string PlayerForm::TotalText(int figure) const {
+  QLineEdit* e = TotalEdit(figure);
+  return e ? Encode(e->text()) : std::string();
+}
+
+void PlayerForm::SetUserCaption(int i, const std::string& text) {
+  if (QLineEdit* e = UserEdit(i)) e->setText(Decode(text));
+}
+
+std::string PlayerForm::UserCaption(int i) const {
+  QLineEdit* e = UserEdit(i);
+  return e ? Encode(e->text()) : std::string();
+}
+
+void PlayerForm::FocusFirstAdd() {
+  focusFirst_ = true;
+  add_[Fig::PA]->setFocus(Qt::OtherFocusReason);
+}
+
+void PlayerForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  if (focusFirst_) add_[Fig::PA]->setFocus(Qt::OtherFocusReason);
+}
+
+bool PlayerForm::Exec() {
+  const bool ok = exec() == QDialog::Accepted;
+  focusFirst_ = false;
+  return ok;
+}
+
+}  // namespace scv

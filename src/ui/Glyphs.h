@@ -1,0 +1,15 @@
+#pragma once
+// The pictures of the command buttons and of the about box, drawn in code.
+#include <QIcon>
+#include <QPixmap>
+
+namespace scv {
+
+enum class Glyph { File, Year, League, Team, Player, Update, Setup, Notes, Font, Print, Help, Exit };
+
+// A 20 by 20 picture for a command button.
+QIcon ButtonGlyph(Glyph glyph);
+// The program's picture: a ball over a diamond, size by size pixels.
+QPixmap ProgramPicture(int size);
+
+}  // namespace scv

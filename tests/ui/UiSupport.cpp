@@ -1,0 +1,41 @@
+#include "ui/UiSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+namespace scv::test {
+
+void Pump(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  } while (clock.elapsed() < ms);
+}
+
+namespace {
+
+void WriteLines(const QString& path, const QStringList& lines) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  for (const QString& line : lines) file.write((line + QStringLiteral("\r\n")).toLatin1());
+}
+
+}  // namespace
+
+void WriteLeague(const QString& dir) {
+  QDir().mkpath(dir);
+  QDir d(dir);
+  WriteLines(d.filePath(QStringLiteral("Baseball.Years")), {QStringLiteral("Y|0||1||||"), QStringLiteral("|2024|Spring|1|")});
+  WriteLines(d.filePath(QStringLiteral("Y1.Leagues")), {QStringLiteral("L|"), QStringLiteral("|1|Metro League|1|")});
+  WriteLines(d.filePath(QStringLiteral("Y1L1.Teams")),
+             {QStringLiteral("T|"), QStringLiteral("|1|Aces|2|1||1|"), QStringLiteral("|2|Bears|1|2|||"),
+              QStringLiteral("|3|Cubs|||||")});
+  // Figures in line order: G, Inn, PA, 1B, ...
+  WriteLines(d.filePath(QStringLiteral("Y1L1T1.Players")),
+             {QStringLiteral("P|"), QStringLiteral("|7|Ann Able|3||12|4|"), QStringLiteral("|12|Bob Baker|2||8|1|")});
+}
+
+}  // namespace scv::test
