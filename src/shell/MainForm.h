@@ -2,9 +2,13 @@
 // The main window's behaviour: start-up, the command bar and file menu, the
 // page tabs, the navigation commands, Update, saving and closing. The window
 // itself (ui/) only forwards its events here and shows what it is told.
+#include <array>
+#include <functional>
 #include <memory>
 
 #include "entry/EntryViews.h"
+#include "entry/PlayerForm.h"
+#include "entry/TeamForm.h"
 #include "shell/ListView.h"
 #include "shell/MainView.h"
 #include "shell/PickList.h"
@@ -35,9 +39,26 @@ class MainForm : public TableHost {
   Grid grid;
   Tables tables;
   PickList pickList;
+  TeamFormPresenter teamForm;
+  PlayerFormPresenter playerForm;
 
-  // When the window is first shown: LoadYears (restoring the window size),
-  // then the remembered tab, which builds the first table.
+  // The game window on the Schedule tab's Update; until it exists Update
+  // there only makes sure a league is chosen.
+  std::function<void()> OpenGameForm;
+
+  // The notes window, once it exists: the pick list's Notes button works
+  // from then on.
+  void SetNoteOpener(NoteOpener* notes);
+
+  // Commands whose features are not there yet stay disabled whatever the
+  // table says. Setup, Note, Font, Print, BackupItem and ImportItem start
+  // unavailable; whoever provides one switches it on here.
+  void SetCommandAvailable(Command command, bool available);
+  bool CommandAvailable(Command command) const;
+
+  // When the window is first shown: LoadYears (restoring the window size:
+  // SetWindowSize gets 0 for a dimension that is not stored), then the
+  // remembered tab, which builds the first table.
   void FormShow();
 
   void FileButtonClick();
@@ -63,6 +84,13 @@ class MainForm : public TableHost {
   void SetCommands(const CommandState& state) override;
   void GridChanged() override;
   void FocusGrid() override;
+
+ private:
+  static constexpr int kCommands = static_cast<int>(Command::QuitItem) + 1;
+  std::array<bool, kCommands> available_{};
+  CommandState tableCommands_;  // as the last table refresh reported it
+  // Applies availability and the table's command state to the window.
+  void UpdateCommand(Command command);
 };
 
 }  // namespace scv

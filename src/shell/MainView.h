@@ -13,7 +13,8 @@ class MainView {
  public:
   virtual ~MainView() = default;
   virtual void SetWindowCaption(const QString& caption) = 0;
-  // Height and width of the client area; a stored size replaces the designed one.
+  // Height and width of the client area; a stored size replaces the designed
+  // one. A dimension of 0 is not stored: that one stays as it is.
   virtual void SetWindowSize(int height, int width) = 0;
   virtual void SetCommandEnabled(Command command, bool enabled) = 0;
   // Selects a page tab without running its click handler.
