@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "entry/PlayerForm.h"
 #include "store/Records.h"
 #include "store/Text.h"
 #include "ui/ListForm.h"
@@ -36,72 +37,6 @@ QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption
   b->setObjectName(QString::fromLatin1(name));
   b->setAutoDefault(false);
   return b;
-}
-
-struct FigureRow {
-  int figure;
-  const char* label;  // null: the user caption edit stands there
-};
-
-struct GroupSpec {
-  const char* name;
-  const char* caption;
-  std::vector<FigureRow> rows;
-};
-
-// The summed figures, group by group, top to bottom.
-const std::vector<GroupSpec>& Groups() {
-  static const std::vector<GroupSpec> groups = {
-      {"OffenseGroup",
-       "  Add   Total   Offense",
-       {{Fig::PA, "PA: Plate App. (All)"},
-        {Fig::Single, "1B: Singles"},
-        {Fig::Double, "2B: Doubles"},
-        {Fig::Triple, "3B: Triples"},
-        {Fig::HR, "HR: Home Runs"},
-        {Fig::BB, "BB: Bases on Balls"},
-        {Fig::HP, "HP: Hit by Pitches"},
-        {Fig::WCI, "WCI: W Catcher Int"},
-        {Fig::SBnt, "SBnt: Sac Bunts"},
-        {Fig::SFly, "SFly: Sac Flies"},
-        {Fig::RBI, "RBI: Runs Batted In"},
-        {Fig::SO, "SO: Strike Outs"},
-        {Fig::RS, "RS: Runs Scored"},
-        {Fig::SB, "SB: Stolen Bases"},
-        {Fig::CS, "CS: Caught Stealing"},
-        {Fig::PkO, "PkO: Picked Off"},
-        {Fig::G, "G: Games Played"}}},
-      {"PitchingGroup",
-       "  Add   Total   Pitching",
-       {{Fig::GP, "GP: Games Pitched"},
-        {Fig::IP, "IP: Innings Pitched"},
-        {Fig::IP3, "Thirds of an IP (0-2)"},
-        {Fig::ST, "ST: Strikes Thrown"},
-        {Fig::BT, "BT: Balls Thrown"},
-        {Fig::WP, "WP: Wild Pitches"},
-        {Fig::Bks, "Bks: Balks"},
-        {Fig::HA, "HA: Hits Allowed"},
-        {Fig::WA, "WA: Walks Allowed"},
-        {Fig::BH, "BH: Batters Hit"},
-        {Fig::BSO, "BSO: Strike Outs"},
-        {Fig::RPO, "RPO: Rn Picked Off"},
-        {Fig::RA, "RA: Runs Allowed"},
-        {Fig::ER, "ER: Earned Runs"},
-        {Fig::Won, "Won: Games Won"},
-        {Fig::Lost, "Lost: Games Lost"},
-        {Fig::Sv, "Sv: Games Saved"}}},
-      {"DefenseGroup",
-       "  Add   Total   Defense",
-       {{Fig::Inn, "Inn: Innings"},
-        {Fig::PB, "PB: Ps Balls"},
-        {Fig::PO, "PO: Put Outs"},
-        {Fig::A, "A: Assists"},
-        {Fig::Err, "ERR: Errors"}}},
-      {"UserGroup",
-       "  Add   Total   Col Header",
-       {{Fig::C1, nullptr}, {Fig::C2, nullptr}, {Fig::C3, nullptr}, {Fig::C4, nullptr}}},
-  };
-  return groups;
 }
 
 }  // namespace
@@ -199,37 +134,42 @@ PlayerForm::PlayerForm(QWidget* parent, HelpView& help) : QDialog(parent), help_
   std::vector<QWidget*> tabOrder;
   std::vector<QGroupBox*> boxes;
 
-  for (const GroupSpec& spec : Groups()) {
-    auto* box = new QGroupBox(QString::fromLatin1(spec.caption), this);
-    box->setObjectName(QString::fromLatin1(spec.name));
+  const FigureGroup groups[] = {FigureGroup::Offense, FigureGroup::Pitching, FigureGroup::Defense, FigureGroup::User,
+                                FigureGroup::Plain};
+  for (FigureGroup group : groups) {
+    auto* box = new QGroupBox(QString::fromLatin1(FigureGroupCaption(group)), this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(1);
     std::vector<QWidget*> adds, totals, users;
     int row = 0;
-    for (const FigureRow& r : spec.rows) {
-      const QString abbrev = QString::fromLatin1(FigureAbbrev[static_cast<size_t>(r.figure)]);
-      const int maxLength = r.figure == Fig::IP3 ? 1 : 4;
-      QLineEdit* add = FigureEdit(box, QStringLiteral("Add") + abbrev, maxLength, editWidth);
-      QLineEdit* total = FigureEdit(box, QStringLiteral("Edit") + abbrev, maxLength, editWidth);
-      add_[static_cast<size_t>(r.figure)] = add;
-      total_[static_cast<size_t>(r.figure)] = total;
-      grid->addWidget(add, row, 0);
-      grid->addWidget(total, row, 1);
-      adds.push_back(add);
+    for (const FigureLabel& f : PlayerFormFigures) {
+      if (f.group != group) continue;
+      const QString abbrev = QString::fromLatin1(f.abbrev);
+      const auto index = static_cast<size_t>(f.figure);
+      int col = 0;
+      if (f.summed) {
+        QLineEdit* add = FigureEdit(box, QStringLiteral("Add") + abbrev, f.maxLength, editWidth);
+        add_[index] = add;
+        grid->addWidget(add, row, col++);
+        adds.push_back(add);
+      }
+      QLineEdit* total = FigureEdit(box, QStringLiteral("Edit") + abbrev, f.maxLength, editWidth);
+      total_[index] = total;
+      grid->addWidget(total, row, col++);
       totals.push_back(total);
-      if (r.label) {
-        auto* label = new QLabel(QString::fromLatin1(r.label), box);
-        grid->addWidget(label, row, 2);
+      if (f.label) {
+        grid->addWidget(new QLabel(QString::fromLatin1(f.label), box), row, col);
       } else {
-        const int i = r.figure - Fig::C1;
+        // The league's caption of a user statistic, which may be changed here.
+        const int i = f.figure - Fig::C1;
         auto* caption = new QLineEdit(QStringLiteral("User %1").arg(i + 1), box);
         caption->setObjectName(QStringLiteral("User%1").arg(i + 1));
         caption->setMaxLength(8);
         caption->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWW")) + 10);
         user_[static_cast<size_t>(i)] = caption;
-        grid->addWidget(caption, row, 2);
+        grid->addWidget(caption, row, col);
         users.push_back(caption);
       }
       ++row;
@@ -242,26 +182,9 @@ PlayerForm::PlayerForm(QWidget* parent, HelpView& help) : QDialog(parent), help_
     tabOrder.insert(tabOrder.end(), users.begin(), users.end());
     boxes.push_back(box);
   }
-
-  // The two figures that are not summed.
-  auto* plain = new QGroupBox(this);
-  plain->setObjectName(QStringLiteral("PlainGroup"));
-  auto* plainGrid = new QGridLayout(plain);
-  plainGrid->setContentsMargins(6, 4, 6, 4);
-  plainGrid->setHorizontalSpacing(4);
-  plainGrid->setVerticalSpacing(1);
-  const std::pair<int, const char*> plainRows[] = {{Fig::BO, "BO: Batting Order"}, {Fig::Pos, "Pos: Field Position"}};
-  int plainRow = 0;
-  for (const auto& [figure, label] : plainRows) {
-    const QString abbrev = QString::fromLatin1(FigureAbbrev[static_cast<size_t>(figure)]);
-    QLineEdit* edit = FigureEdit(plain, QStringLiteral("Edit") + abbrev, 4, editWidth);
-    total_[static_cast<size_t>(figure)] = edit;
-    plainGrid->addWidget(edit, plainRow, 0);
-    plainGrid->addWidget(new QLabel(QString::fromLatin1(label), plain), plainRow, 1);
-    plainGrid->setColumnStretch(1, 1);
-    tabOrder.push_back(edit);
-    ++plainRow;
-  }
+  const char* boxNames[] = {"OffenseGroup", "PitchingGroup", "DefenseGroup", "UserGroup", "PlainGroup"};
+  for (size_t i = 0; i < boxes.size(); ++i) boxes[i]->setObjectName(QString::fromLatin1(boxNames[i]));
+  QGroupBox* plain = boxes[4];
 
   ok_ = DialogButton(this, "OkButton", "&OK");
   ok_->setDefault(true);

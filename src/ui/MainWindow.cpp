@@ -326,7 +326,9 @@ void MainWindow::SetWindowCaption(const QString& caption) {
 }
 
 void MainWindow::SetWindowSize(int height, int width) {
-  if (height <= 0 || width <= 0) return;
+  // A dimension that is not stored (0) stays as it is.
+  if (height <= 0) height = this->height();
+  if (width <= 0) width = this->width();
   QRect area(0, 0, 4096, 4096);
   if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) area = s->availableGeometry();
   width = std::clamp(width, 100, std::max(100, area.width()));

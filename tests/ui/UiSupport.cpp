@@ -4,6 +4,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+
+// Qt's own test library routes keys through the shortcut map this way.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text, bool autorep, ushort count);
 
 namespace scv::test {
 
@@ -13,6 +18,23 @@ void Pump(int ms) {
   do {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   } while (clock.elapsed() < ms);
+}
+
+void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers) {
+  if (qt_sendShortcutOverrideEvent(target, 0, key, modifiers, QString(), false, 1)) return;
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+  QApplication::sendEvent(target, &release);
+}
+
+void Type(QWidget* target, const QString& text) {
+  for (QChar ch : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+    QApplication::sendEvent(target, &release);
+  }
 }
 
 namespace {

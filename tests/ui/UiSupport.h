@@ -47,6 +47,12 @@ void WhenModal(std::function<void(T*)> act, const QString& objectName = QString(
   timer->start(10);
 }
 
+// Sends a key to a widget as the keyboard would: shortcuts first, then the
+// widget itself.
+void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types text into a widget, one key at a time.
+void Type(QWidget* target, const QString& text);
+
 // Processes events for ms milliseconds.
 void Pump(int ms = 20);
 

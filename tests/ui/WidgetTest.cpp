@@ -25,6 +25,7 @@
 namespace scv {
 namespace {
 
+using test::Type;
 using test::WhenModal;
 
 class RecordingHelp : public HelpView {
@@ -32,15 +33,6 @@ class RecordingHelp : public HelpView {
   void OpenHelp(const QString& topic) override { topics.append(topic); }
   QStringList topics;
 };
-
-void Type(QWidget* target, const QString& text) {
-  for (QChar ch : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
-    QApplication::sendEvent(target, &release);
-  }
-}
 
 void PressTab(QWidget* target) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
@@ -112,7 +104,7 @@ TEST(ListFormTest, ShowsLinesInTheGivenOrderAndSizesToThem) {
     EXPECT_GE(f->width(), ListForm::kDesignedWidth);
     // Centred vertically on the main window.
     EXPECT_LE(std::abs(f->geometry().center().y() - main.geometry().center().y()), 1);
-    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(f->focusWidget(), list);
     f->ButtonWidget(ListView::OkButton)->click();
   });
   form.Exec();
@@ -138,7 +130,7 @@ TEST(NameFormTest, EditsLimitsAndResult) {
   form.FocusNo();
   WhenModal<NameForm>([](NameForm* f) {
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Add New Baseball Team"));
-    EXPECT_EQ(QApplication::focusWidget(), f->EditNo());
+    EXPECT_EQ(f->focusWidget(), f->EditNo());
     Type(f->EditNo(), QStringLiteral("1234567"));
     Type(f->EditName(), QStringLiteral("Les \u00c9toiles \u4e2d"));
     f->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
@@ -169,9 +161,9 @@ TEST(TeamFormTest, ItemsEditsAndHelp) {
   form.SetItem(TeamFormView::DidNotPlay);
   form.FocusRadioGroup();
   WhenModal<TeamForm>([](TeamForm* f) {
-    EXPECT_EQ(QApplication::focusWidget(), f->Radio(TeamFormView::DidNotPlay));
+    EXPECT_EQ(f->focusWidget(), f->Radio(TeamFormView::DidNotPlay));
     f->findChild<QPushButton*>(QStringLiteral("HelpButton"))->click();
-    EXPECT_EQ(QApplication::focusWidget(), f->OkButton());
+    EXPECT_EQ(f->focusWidget(), f->OkButton());
     f->Radio(TeamFormView::Lost)->click();
     f->EditWon()->selectAll();
     Type(f->EditWon(), QStringLiteral("9999"));
@@ -242,7 +234,7 @@ TEST(PlayerFormTest, EditsNamesLimitsAndTabOrder) {
   WhenModal<PlayerForm>([&](PlayerForm* f) {
     QStringList order;
     for (int i = 0; i < expected.size(); ++i) {
-      QWidget* focus = QApplication::focusWidget();
+      QWidget* focus = f->focusWidget();
       order << (focus ? focus->objectName() : QStringLiteral("(none)"));
       PressTab(focus ? focus : f);
     }
@@ -258,7 +250,7 @@ TEST(PlayerFormTest, EditsNamesLimitsAndTabOrder) {
     Type(f->AddEdit(Fig::IP3), QStringLiteral("25"));
     Type(f->AddEdit(Fig::Single), QStringLiteral("123456"));
     f->findChild<QPushButton*>(QStringLiteral("HelpButton"))->click();
-    EXPECT_EQ(QApplication::focusWidget(), f->OkButton());
+    EXPECT_EQ(f->focusWidget(), f->OkButton());
     f->OkButton()->click();
   });
   EXPECT_TRUE(form.Exec());

@@ -5,7 +5,20 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+namespace {
+
+QtMessageHandler standardHandler = nullptr;
+
+// The offscreen platform says so whenever a window is raised or resized.
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (standardHandler) standardHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  standardHandler = qInstallMessageHandler(QuietHandler);
   Q_INIT_RESOURCE(scorvane);
   // Also when the tests are listed at build time, outside CTest's environment.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
