@@ -90,6 +90,15 @@ std::string PickList::Run(List& lines, const std::string& currentIndex) {
       undelete = false;
       continue;
     }
+    // A list whose items are all deleted still shows the dialog, empty, so
+    // that they can be undeleted; there is nothing to edit or delete then.
+    const bool hasItems = !items.empty();
+    const bool showDialog = hasItems || anyDeleted;
+    if (!hasItems) {
+      list.SetButtonEnabled(ListView::DeleteButton, false);
+      list.SetButtonEnabled(ListView::EditButton, false);
+      list.SetButtonEnabled(ListView::NoteButton, false);
+    }
 
     // 3. The first item, or the chosen one if it is listed.
     int row = 0;
@@ -101,13 +110,13 @@ std::string PickList::Run(List& lines, const std::string& currentIndex) {
       }
     }
     list.SetItems(items);
-    if (!items.empty()) list.SetCurrentItem(row);
+    if (hasItems) list.SetCurrentItem(row);
 
     // 4. Show the dialog, or go straight to adding into an empty list.
     int result = PickNew;
     std::string no, itemName;
-    if (!items.empty()) {
-      result = list.Exec();
+    if (showDialog) result = list.Exec();
+    if (hasItems) {
       int selected = list.CurrentItem();
       if (selected < 0 || selected >= static_cast<int>(items.size())) selected = row;
       const std::string& item = items[static_cast<size_t>(selected)];
@@ -115,7 +124,7 @@ std::string PickList::Run(List& lines, const std::string& currentIndex) {
       itemName = DisplayName(item);
       chosen = DisplayIndex(item);
     }
-    const size_t index = static_cast<size_t>(DataStore::RecordIndex(chosen, lines.size()));
+    const size_t index = hasItems ? static_cast<size_t>(DataStore::RecordIndex(chosen, lines.size())) : 0;
 
     // 5. Act on the result.
     switch (result) {
@@ -140,7 +149,7 @@ std::string PickList::Run(List& lines, const std::string& currentIndex) {
         return chosen;
 
       case PickNotes:
-        if (notes) notes->OpenNote(Encode(kindTitle) + ": " + no + " " + itemName, chosen);
+        if (notes && hasItems) notes->OpenNote(Encode(kindTitle) + ": " + no + " " + itemName, chosen);
         break;
 
       case PickUndelete:
@@ -182,7 +191,7 @@ std::string PickList::Run(List& lines, const std::string& currentIndex) {
             break;
           }
         }
-        if (items.empty()) return chosen;
+        if (!showDialog) return chosen;
         break;
       }
 

@@ -200,3 +200,33 @@ TEST_F(PickListTest, NotesAndHelp) {
 
 }  // namespace
 }  // namespace scv::test
+
+namespace scv::test {
+namespace {
+
+TEST_F(PickListTest, AListOfOnlyDeletedItemsStillOffersUndelete) {
+  List lines = {"T|", "X|4|Gone|"};
+  list.Script(PickOk);  // OK on the empty list box chooses nothing new
+  EXPECT_EQ(Run(lines, "1"), "1");
+  ASSERT_EQ(list.execs, 1);
+  EXPECT_TRUE(list.shown.at(0).empty());
+  EXPECT_TRUE(list.EnabledAt(0, ListView::UndeleteButton));
+  EXPECT_TRUE(list.EnabledAt(0, ListView::NewButton));
+  EXPECT_FALSE(list.EnabledAt(0, ListView::DeleteButton));
+  EXPECT_FALSE(list.EnabledAt(0, ListView::EditButton));
+  EXPECT_EQ(name.execs, 0);
+
+  // Declining to add returns to the dialog, from where the item comes back.
+  list.Script(PickNew);
+  list.Script(PickUndelete);
+  list.Script(PickOk, "1");
+  list.Script(PickOk);
+  EXPECT_EQ(Run(lines, "1"), "1");
+  EXPECT_EQ(name.execs, 1);
+  EXPECT_EQ(lines[1], "|4|Gone|");
+  EXPECT_TRUE(pick.PickChanged);
+  EXPECT_EQ(list.overruns, 0);
+}
+
+}  // namespace
+}  // namespace scv::test
