@@ -148,6 +148,18 @@ TEST(MainWindowTest, KeysOpenTheMenuRunUpdateAndTheShortcuts) {
   Key(table, Qt::Key_Return);
   EXPECT_TRUE(teamDialog);
 
+  // The buttons' accelerators: Alt+Y is the Year button.
+  bool yearList = false;
+  WhenModal<ListForm>([&](ListForm* f) {
+    yearList = true;
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Year"));
+    f->ButtonWidget(ListView::CancelButton)->click();
+  });
+  Activate(w);
+  Key(table, Qt::Key_Y, Qt::AltModifier);
+  Pump(300);  // an accelerator clicks its button after a short animation
+  EXPECT_TRUE(yearList);
+
   // Ctrl+S saves without the menu being opened.
   const QString years = QDir(tmp.path()).filePath(QStringLiteral("Baseball.Years"));
   ASSERT_TRUE(QFile::remove(years));
