@@ -59,9 +59,11 @@ TeamForm::TeamForm(QWidget* parent, HelpView& help) : QDialog(parent), help_(hel
     group_->addButton(radios_[i], i);
     grid->addWidget(radios_[i], i, 0);
   }
-  editWon_ = FigureEdit(box, QStringLiteral("EditWon"), 3, 44);
-  editLost_ = FigureEdit(box, QStringLiteral("EditLost"), 3, 44);
-  editTied_ = FigureEdit(box, QStringLiteral("EditTied"), 3, 44);
+  // A stored count has 4 characters; a 3-character edit would cut "1000" to
+  // "100" and store that on OK.
+  editWon_ = FigureEdit(box, QStringLiteral("EditWon"), 4, 44);
+  editLost_ = FigureEdit(box, QStringLiteral("EditLost"), 4, 44);
+  editTied_ = FigureEdit(box, QStringLiteral("EditTied"), 4, 44);
   grid->addWidget(editWon_, 1, 1);
   grid->addWidget(editLost_, 2, 1);
   grid->addWidget(editTied_, 3, 1);

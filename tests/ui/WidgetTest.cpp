@@ -153,8 +153,11 @@ TEST(TeamFormTest, ItemsEditsAndHelp) {
   TeamForm form(nullptr, help);
   const char* items[] = {"Did Not Play", "Won", "Lost", "Tied"};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(form.Radio(TeamFormView::Item(i))->text(), QString::fromLatin1(items[i]));
-  for (QLineEdit* e : {form.EditWon(), form.EditLost(), form.EditTied()}) EXPECT_EQ(e->maxLength(), 3);
+  for (QLineEdit* e : {form.EditWon(), form.EditLost(), form.EditTied()}) EXPECT_EQ(e->maxLength(), 4);
 
+  // A stored four-digit count shows whole.
+  form.SetWon("1000");
+  EXPECT_EQ(form.WonText(), "1000");
   form.SetWon("12");
   form.SetLost("");
   form.SetTied("1");
@@ -166,13 +169,13 @@ TEST(TeamFormTest, ItemsEditsAndHelp) {
     EXPECT_EQ(f->focusWidget(), f->OkButton());
     f->Radio(TeamFormView::Lost)->click();
     f->EditWon()->selectAll();
-    Type(f->EditWon(), QStringLiteral("9999"));
+    Type(f->EditWon(), QStringLiteral("99999"));
     f->OkButton()->click();
   });
   EXPECT_TRUE(form.Exec());
   EXPECT_EQ(help.topics, QStringList{QStringLiteral("Update_Button")});
   EXPECT_EQ(form.SelectedItem(), TeamFormView::Lost);
-  EXPECT_EQ(form.WonText(), "999");
+  EXPECT_EQ(form.WonText(), "9999");
   EXPECT_EQ(form.TiedText(), "1");
 
   WhenModal<TeamForm>([](TeamForm* f) { f->findChild<QPushButton*>(QStringLiteral("CancelButton"))->click(); });
