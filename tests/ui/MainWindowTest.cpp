@@ -303,6 +303,29 @@ TEST(MainWindowTest, StoredTabAndSizeOpenTheWindow) {
   }
 }
 
+TEST(MainWindowTest, FirstRunInAnEmptyDirectoryWritesOnlyTheYearsOnClosing) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  {
+    AppWindows app(tmp.path());
+    Start(app);
+    EXPECT_EQ(app.window.BottomTab()->currentIndex(), TeamsTab);
+    EXPECT_EQ(app.form->store.CurrentYear.Mark, "Y");  // no year selected
+    // Looking at every page of an empty directory writes nothing.
+    for (int tab = TeamsTab; tab < TabCount; ++tab) {
+      app.window.BottomTab()->setCurrentIndex(tab);
+      Pump(5);
+    }
+    app.window.BottomTab()->setCurrentIndex(TeamsTab);
+    Pump(5);
+    EXPECT_TRUE(QDir(tmp.path()).entryList(QDir::Files).isEmpty());
+    app.window.close();
+    Pump(10);
+  }
+  EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{QStringLiteral("Baseball.Years")});
+  EXPECT_EQ(ReadFile(QDir(tmp.path()).filePath(QStringLiteral("Baseball.Years"))), QByteArray("Y|0||||||\r\n"));
+}
+
 TEST(MainWindowTest, PickListAddsEditsDeletesAndUndeletes) {
   QTemporaryDir tmp;
   ASSERT_TRUE(tmp.isValid());
