@@ -69,133 +69,128 @@ std::string PadRight(std::string text, size_t width) {
 
 }  // namespace
 
-YearsHeaderRecord ParseYearsHeader(std::string_view line) {
+namespace {
+
+// A record's fields in line order: the member and its width.
+template <typename R>
+struct FieldSpec {
+  std::string R::*member;
+  size_t width;
+};
+
+template <typename R, size_t N>
+R ParseFields(std::string_view line, const std::array<FieldSpec<R>, N>& fields) {
   LineSplitter s(line);
-  YearsHeaderRecord r;
-  r.ListMark = s.SplitField(1);
-  r.CurTab = s.SplitField(1);
-  r.Reserved1 = s.SplitField(5);
-  r.CurYear = s.SplitField(Width::Index);
-  r.WinHeight = s.SplitField(5);
-  r.WinWidth = s.SplitField(5);
-  r.Reserved2 = s.SplitField(6);
+  R r;
+  for (const auto& f : fields) r.*(f.member) = s.SplitField(f.width);
   return r;
 }
 
-std::string Compose(const YearsHeaderRecord& r) {
+template <typename R, size_t N>
+std::string ComposeFields(const R& r, const std::array<FieldSpec<R>, N>& fields) {
   std::string line;
-  ComposeField(line, r.ListMark, 1);
-  ComposeField(line, r.CurTab, 1);
-  ComposeField(line, r.Reserved1, 5);
-  ComposeField(line, r.CurYear, Width::Index);
-  ComposeField(line, r.WinHeight, 5);
-  ComposeField(line, r.WinWidth, 5);
-  ComposeField(line, r.Reserved2, 6);
+  for (const auto& f : fields) ComposeField(line, r.*(f.member), f.width);
   return line;
 }
 
-YearRecord ParseYear(std::string_view line) {
-  LineSplitter s(line);
-  YearRecord r;
-  r.Mark = s.SplitField(Width::Mark);
-  r.No = s.SplitField(Width::No);
-  r.Name = s.SplitField(Width::Name);
-  r.CurLeague = s.SplitField(Width::Index);
-  return r;
-}
+using H = YearsHeaderRecord;
+constexpr std::array<FieldSpec<H>, 7> kYearsHeader = {{{&H::ListMark, 1},
+                                                       {&H::CurTab, 1},
+                                                       {&H::Reserved1, 5},
+                                                       {&H::CurYear, Width::Index},
+                                                       {&H::WinHeight, 5},
+                                                       {&H::WinWidth, 5},
+                                                       {&H::Reserved2, 6}}};
 
-std::string Compose(const YearRecord& r) {
-  std::string line;
-  ComposeField(line, r.Mark, Width::Mark);
-  ComposeField(line, r.No, Width::No);
-  ComposeField(line, r.Name, Width::Name);
-  ComposeField(line, r.CurLeague, Width::Index);
-  return line;
-}
+using Y = YearRecord;
+constexpr std::array<FieldSpec<Y>, 4> kYear = {
+    {{&Y::Mark, Width::Mark}, {&Y::No, Width::No}, {&Y::Name, Width::Name}, {&Y::CurLeague, Width::Index}}};
+
+using L = LeagueRecord;
+constexpr std::array<FieldSpec<L>, 20> kLeague = {{{&L::Mark, Width::Mark},
+                                                   {&L::No, Width::No},
+                                                   {&L::Name, Width::Name},
+                                                   {&L::CurTeam, Width::Index},
+                                                   {&L::CurGame, Width::Index},
+                                                   {&L::Innings, 4},
+                                                   {&L::FontColor, 8},
+                                                   {&L::FontName, 40},
+                                                   {&L::FontSize, 4},
+                                                   {&L::FontBold, 1},
+                                                   {&L::FontItalic, 1},
+                                                   {&L::SortKeys, Width::SortKeys},
+                                                   {&L::SortDown, Width::SortDown},
+                                                   {&L::ColumnFlags, Width::ColumnFlags},
+                                                   {&L::ScheduleItems, Width::ScheduleItems},
+                                                   {&L::StandingsItems, Width::StandingsItems},
+                                                   {&L::UserHeader1, Width::UserHeader},
+                                                   {&L::UserHeader2, Width::UserHeader},
+                                                   {&L::UserHeader3, Width::UserHeader},
+                                                   {&L::UserHeader4, Width::UserHeader}}};
+
+using T = TeamRecord;
+constexpr std::array<FieldSpec<T>, 7> kTeam = {{{&T::Mark, Width::Mark},
+                                                {&T::No, Width::No},
+                                                {&T::Name, Width::Name},
+                                                {&T::Won, Width::Figure},
+                                                {&T::Lost, Width::Figure},
+                                                {&T::Tied, Width::Figure},
+                                                {&T::CurPlayer, Width::Index}}};
+
+using G = GameRecord;
+constexpr std::array<FieldSpec<G>, 12> kGame = {{{&G::Mark, Width::Mark},
+                                                 {&G::Date, 8},
+                                                 {&G::Time, 4},
+                                                 {&G::Field, Width::Index},
+                                                 {&G::Home, Width::Index},
+                                                 {&G::Away, Width::Index},
+                                                 {&G::U1, Width::Index},
+                                                 {&G::U2, Width::Index},
+                                                 {&G::U3, Width::Index},
+                                                 {&G::U4, Width::Index},
+                                                 {&G::HTS, Width::Figure},
+                                                 {&G::ATS, Width::Figure}}};
+
+using N = NamedRecord;
+constexpr std::array<FieldSpec<N>, 3> kNamed = {
+    {{&N::Mark, Width::Mark}, {&N::No, Width::No}, {&N::Name, Width::Name}}};
+
+}  // namespace
+
+YearsHeaderRecord ParseYearsHeader(std::string_view line) { return ParseFields(line, kYearsHeader); }
+std::string Compose(const YearsHeaderRecord& r) { return ComposeFields(r, kYearsHeader); }
+
+YearRecord ParseYear(std::string_view line) { return ParseFields(line, kYear); }
+std::string Compose(const YearRecord& r) { return ComposeFields(r, kYear); }
 
 LeagueRecord ParseLeague(std::string_view line) {
-  LineSplitter s(line);
-  LeagueRecord r;
-  r.Mark = s.SplitField(Width::Mark);
-  r.No = s.SplitField(Width::No);
-  r.Name = s.SplitField(Width::Name);
-  r.CurTeam = s.SplitField(Width::Index);
-  r.CurGame = s.SplitField(Width::Index);
-  r.Innings = s.SplitField(4);
-  r.FontColor = s.SplitField(8);
-  r.FontName = s.SplitField(40);
-  r.FontSize = s.SplitField(4);
-  r.FontBold = s.SplitField(1);
-  r.FontItalic = s.SplitField(1);
-  r.SortKeys = PadRight(s.SplitField(Width::SortKeys), Width::SortKeys);
+  LeagueRecord r = ParseFields(line, kLeague);
+  // The display defaults, applied as the fields are read.
+  r.SortKeys = PadRight(r.SortKeys, Width::SortKeys);
   for (char& c : r.SortKeys)
     if (c == ' ') c = static_cast<char>(129);
-  r.SortDown = PadRight(s.SplitField(Width::SortDown), Width::SortDown);
-  r.ColumnFlags = PadRight(s.SplitField(Width::ColumnFlags), Width::ColumnFlags);
+  r.SortDown = PadRight(r.SortDown, Width::SortDown);
+  r.ColumnFlags = PadRight(r.ColumnFlags, Width::ColumnFlags);
   for (size_t i = 0; i < r.ColumnFlags.size(); ++i)
     if (r.ColumnFlags[i] == ' ') r.ColumnFlags[i] = static_cast<char>(DefaultColumnFlag(static_cast<int>(i) + 1));
-  r.ScheduleItems = s.SplitField(Width::ScheduleItems);
   if (r.ScheduleItems.empty()) r.ScheduleItems = " ****** *";
   r.ScheduleItems = PadRight(r.ScheduleItems, Width::ScheduleItems);
-  r.StandingsItems = s.SplitField(Width::StandingsItems);
   if (r.StandingsItems.empty()) r.StandingsItems = "********";
   r.StandingsItems = PadRight(r.StandingsItems, Width::StandingsItems);
-  r.UserHeader1 = s.SplitField(Width::UserHeader);
-  r.UserHeader2 = s.SplitField(Width::UserHeader);
-  r.UserHeader3 = s.SplitField(Width::UserHeader);
-  r.UserHeader4 = s.SplitField(Width::UserHeader);
   return r;
 }
 
 std::string Compose(const LeagueRecord& r) {
-  std::string line;
-  ComposeField(line, r.Mark, Width::Mark);
-  ComposeField(line, r.No, Width::No);
-  ComposeField(line, r.Name, Width::Name);
-  ComposeField(line, r.CurTeam, Width::Index);
-  ComposeField(line, r.CurGame, Width::Index);
-  ComposeField(line, r.Innings, 4);
-  ComposeField(line, r.FontColor, 8);
-  ComposeField(line, r.FontName, 40);
-  ComposeField(line, r.FontSize, 4);
-  ComposeField(line, r.FontBold, 1);
-  ComposeField(line, r.FontItalic, 1);
-  ComposeField(line, r.SortKeys, Width::SortKeys);
-  ComposeField(line, TrimRight(r.SortDown), Width::SortDown);
-  ComposeField(line, r.ColumnFlags, Width::ColumnFlags);
-  ComposeField(line, TrimRight(r.ScheduleItems), Width::ScheduleItems);
-  ComposeField(line, TrimRight(r.StandingsItems), Width::StandingsItems);
-  ComposeField(line, r.UserHeader1, Width::UserHeader);
-  ComposeField(line, r.UserHeader2, Width::UserHeader);
-  ComposeField(line, r.UserHeader3, Width::UserHeader);
-  ComposeField(line, r.UserHeader4, Width::UserHeader);
-  return line;
+  // The direction and item fields are written without their trailing spaces.
+  LeagueRecord out = r;
+  out.SortDown = TrimRight(r.SortDown);
+  out.ScheduleItems = TrimRight(r.ScheduleItems);
+  out.StandingsItems = TrimRight(r.StandingsItems);
+  return ComposeFields(out, kLeague);
 }
 
-TeamRecord ParseTeam(std::string_view line) {
-  LineSplitter s(line);
-  TeamRecord r;
-  r.Mark = s.SplitField(Width::Mark);
-  r.No = s.SplitField(Width::No);
-  r.Name = s.SplitField(Width::Name);
-  r.Won = s.SplitField(Width::Figure);
-  r.Lost = s.SplitField(Width::Figure);
-  r.Tied = s.SplitField(Width::Figure);
-  r.CurPlayer = s.SplitField(Width::Index);
-  return r;
-}
-
-std::string Compose(const TeamRecord& r) {
-  std::string line;
-  ComposeField(line, r.Mark, Width::Mark);
-  ComposeField(line, r.No, Width::No);
-  ComposeField(line, r.Name, Width::Name);
-  ComposeField(line, r.Won, Width::Figure);
-  ComposeField(line, r.Lost, Width::Figure);
-  ComposeField(line, r.Tied, Width::Figure);
-  ComposeField(line, r.CurPlayer, Width::Index);
-  return line;
-}
+TeamRecord ParseTeam(std::string_view line) { return ParseFields(line, kTeam); }
+std::string Compose(const TeamRecord& r) { return ComposeFields(r, kTeam); }
 
 PlayerRecord ParsePlayer(std::string_view line) {
   LineSplitter s(line);
@@ -217,56 +212,10 @@ std::string Compose(const PlayerRecord& r) {
   return line;
 }
 
-GameRecord ParseGame(std::string_view line) {
-  LineSplitter s(line);
-  GameRecord r;
-  r.Mark = s.SplitField(Width::Mark);
-  r.Date = s.SplitField(8);
-  r.Time = s.SplitField(4);
-  r.Field = s.SplitField(Width::Index);
-  r.Home = s.SplitField(Width::Index);
-  r.Away = s.SplitField(Width::Index);
-  r.U1 = s.SplitField(Width::Index);
-  r.U2 = s.SplitField(Width::Index);
-  r.U3 = s.SplitField(Width::Index);
-  r.U4 = s.SplitField(Width::Index);
-  r.HTS = s.SplitField(Width::Figure);
-  r.ATS = s.SplitField(Width::Figure);
-  return r;
-}
+GameRecord ParseGame(std::string_view line) { return ParseFields(line, kGame); }
+std::string Compose(const GameRecord& r) { return ComposeFields(r, kGame); }
 
-std::string Compose(const GameRecord& r) {
-  std::string line;
-  ComposeField(line, r.Mark, Width::Mark);
-  ComposeField(line, r.Date, 8);
-  ComposeField(line, r.Time, 4);
-  ComposeField(line, r.Field, Width::Index);
-  ComposeField(line, r.Home, Width::Index);
-  ComposeField(line, r.Away, Width::Index);
-  ComposeField(line, r.U1, Width::Index);
-  ComposeField(line, r.U2, Width::Index);
-  ComposeField(line, r.U3, Width::Index);
-  ComposeField(line, r.U4, Width::Index);
-  ComposeField(line, r.HTS, Width::Figure);
-  ComposeField(line, r.ATS, Width::Figure);
-  return line;
-}
-
-NamedRecord ParseNamed(std::string_view line) {
-  LineSplitter s(line);
-  NamedRecord r;
-  r.Mark = s.SplitField(Width::Mark);
-  r.No = s.SplitField(Width::No);
-  r.Name = s.SplitField(Width::Name);
-  return r;
-}
-
-std::string Compose(const NamedRecord& r) {
-  std::string line;
-  ComposeField(line, r.Mark, Width::Mark);
-  ComposeField(line, r.No, Width::No);
-  ComposeField(line, r.Name, Width::Name);
-  return line;
-}
+NamedRecord ParseNamed(std::string_view line) { return ParseFields(line, kNamed); }
+std::string Compose(const NamedRecord& r) { return ComposeFields(r, kNamed); }
 
 }  // namespace scv

@@ -32,6 +32,12 @@ std::string FigureText(int64_t n) { return std::to_string(n); }
 
 std::string FigureTextOrBlank(int64_t n) { return n == 0 ? std::string() : std::to_string(n); }
 
+std::string ZeroPadded(int64_t v, size_t width) {
+  std::string digits = std::to_string(v);
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
+}
+
 std::string Trim(std::string_view text) {
   size_t b = 0, e = text.size();
   while (b < e && text[b] == ' ') ++b;

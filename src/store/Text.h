@@ -18,6 +18,9 @@ std::string FigureText(int64_t n);
 // Decimal text of n; the empty text for 0.
 std::string FigureTextOrBlank(int64_t n);
 
+// Decimal text of v padded on the left with zeros to width digits.
+std::string ZeroPadded(int64_t v, size_t width);
+
 // Cuts text to at most width bytes.
 inline std::string Cut(std::string_view text, size_t width) {
   return std::string(text.substr(0, width));

@@ -10,12 +10,6 @@ namespace scv {
 
 namespace {
 
-std::string ZeroPadded(int64_t v, size_t width) {
-  std::string digits = std::to_string(v);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return digits;
-}
-
 // "0405" -> " 4.05": a point after the second digit, a leading zero blanked.
 std::string EraDigits(int64_t v) {
   std::string digits = ZeroPadded(v, 4);

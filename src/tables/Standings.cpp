@@ -8,16 +8,6 @@
 
 namespace scv {
 
-namespace {
-
-std::string ZeroPadded(int64_t v, size_t width) {
-  std::string digits = std::to_string(v);
-  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
-  return digits;
-}
-
-}  // namespace
-
 std::string FormatRatio(int64_t n, int64_t d) {
   if (d == 0) return "     ";
   int64_t v = n * 1000 / d;  // C++ division truncates toward zero
