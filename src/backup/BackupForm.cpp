@@ -1,0 +1,44 @@
+#include "backup/BackupForm.h"
+
+#include "backup/Backup.h"
+#include "shell/ListView.h"
+#include "store/Messages.h"
+
+namespace scv {
+
+BackupFormPresenter::BackupFormPresenter(const QString& dataDir, BackupFormView& view, HelpView& help,
+                                         Messages& messages)
+    : dataDir_(dataDir), view_(view), help_(help), messages_(messages) {}
+
+void BackupFormPresenter::BackupItemClick() {
+  view_.FocusDirectoryList();
+  view_.Exec();
+}
+
+bool BackupFormPresenter::BackupBtnClick() {
+  const QString dest = view_.ChosenDirectory();
+  const QString refusal = CheckBackupDestination(dataDir_, dest);
+  if (!refusal.isEmpty()) {
+    messages_.Error(refusal);
+    view_.FocusDirectoryList();
+    return false;
+  }
+  // Listed afresh each time, so files made since the last backup are in.
+  const QStringList names = BackupFileNames(dataDir_);
+  view_.ShowFileList(names);
+  const bool copied = CopyBackupFiles(dataDir_, dest, names, messages_, [this](int row) { view_.SelectFile(row); });
+  view_.HideFileList();
+  if (!copied) {
+    view_.FocusDirectoryList();
+    return false;
+  }
+  view_.CloseDialog();
+  return true;
+}
+
+void BackupFormPresenter::HelpBtnClick() {
+  help_.OpenHelp(QStringLiteral("File_Button"));
+  view_.FocusDirectoryList();
+}
+
+}  // namespace scv
