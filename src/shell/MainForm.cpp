@@ -32,6 +32,11 @@ void MainForm::SetNoteOpener(NoteOpener* notes) {
   pickList.notes = notes;
 }
 
+void MainForm::SetNoteCommand(std::function<void(int tab)> command) {
+  noteCommand_ = std::move(command);
+  SetCommandAvailable(Command::Note, static_cast<bool>(noteCommand_));
+}
+
 bool MainForm::CommandAvailable(Command command) const { return available_[static_cast<size_t>(command)]; }
 
 void MainForm::SetCommandAvailable(Command command, bool available) {
@@ -199,6 +204,13 @@ void MainForm::UpdateButtonClick() {
   views.main.FocusTable();
 }
 
+// ---- Notes ---------------------------------------------------------------------
+
+void MainForm::NoteButtonClick() {
+  if (noteCommand_ && CommandAvailable(Command::Note)) noteCommand_(tables.CurrentTab);
+  views.main.FocusTable();
+}
+
 // ---- the other commands ------------------------------------------------------
 
 void MainForm::FileButtonClick() {
@@ -227,7 +239,11 @@ bool MainForm::FormCloseQuery() {
 
 // ---- TableHost -----------------------------------------------------------------
 
-void MainForm::SetCaption(const std::string& caption) { views.main.SetWindowCaption(Decode(caption)); }
+void MainForm::SetCaption(const std::string& caption) {
+  // The window shows its title while the caption is blank.
+  caption_ = Trim(caption).empty() ? std::string("Scorvane") : caption;
+  views.main.SetWindowCaption(Decode(caption));
+}
 
 void MainForm::SetCommands(const CommandState& state) {
   tableCommands_ = state;

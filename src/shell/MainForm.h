@@ -49,6 +49,9 @@ class MainForm : public TableHost {
   // The notes window, once it exists: the pick list's Notes button works
   // from then on.
   void SetNoteOpener(NoteOpener* notes);
+  // The Notes command's action for the page shown; the command is available
+  // once it is set.
+  void SetNoteCommand(std::function<void(int tab)> command);
 
   // Commands whose features are not there yet stay disabled whatever the
   // table says. Setup, Note, Font, Print, BackupItem and ImportItem start
@@ -67,6 +70,7 @@ class MainForm : public TableHost {
   void TeamButtonClick();
   void PlayerButtonClick();
   void UpdateButtonClick();  // also the grid's double click
+  void NoteButtonClick();
   void HelpButtonClick();
   void QuitButtonClick();
   void SaveItemClick();
@@ -85,10 +89,16 @@ class MainForm : public TableHost {
   void GridChanged() override;
   void FocusGrid() override;
 
+  // The main window's caption as it stands (Windows-1252): the program's
+  // title until a table has named its year and league.
+  const std::string& WindowCaption() const { return caption_; }
+
  private:
   static constexpr int kCommands = static_cast<int>(Command::QuitItem) + 1;
   std::array<bool, kCommands> available_{};
   CommandState tableCommands_;  // as the last table refresh reported it
+  std::function<void(int)> noteCommand_;
+  std::string caption_ = "Scorvane";
   // Applies availability and the table's command state to the window.
   void UpdateCommand(Command command);
 };

@@ -10,6 +10,9 @@ class Messages {
   enum class Answer { Yes, No, All, Cancel };
   virtual ~Messages() = default;
   virtual void Error(const QString& text) = 0;
+  // An error box whose one button is Cancel (the refusal to open an oversized
+  // note); where there is no such box it is an ordinary error.
+  virtual void ErrorCancel(const QString& text) { Error(text); }
   virtual void Information(const QString& text) = 0;
   // Yes/No confirmation; true for Yes.
   virtual bool Confirm(const QString& text) = 0;

@@ -1,0 +1,102 @@
+#include "notes/NoteForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "notes/NoteFile.h"
+#include "shell/ListView.h"
+#include "store/Messages.h"
+
+namespace scv {
+
+NoteFormPresenter::NoteFormPresenter(NoteView& view_, NotePrinter& printer_, Messages& messages_, HelpView& help_)
+    : view(view_), printer(printer_), messages(messages_), help(help_) {}
+
+bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {
+  const QString caption = QDir::toNativeSeparators(path);
+  view.SetCaption(caption);
+
+  const QFileInfo info(path);
+  if (info.exists()) {
+    if (info.size() > kMaxNoteSize) {
+      messages.ErrorCancel(QStringLiteral("Maximum Note Size is 32K - ") + caption);
+      return false;
+    }
+    List lines;
+    QString error;
+    if (ReadListFile(path, lines, error) == ReadResult::Failed) {
+      messages.Error(QStringLiteral("Could not read %1: %2").arg(caption, error));
+      return false;
+    }
+    view.SetText(NoteText(lines));
+    view.CaretToStart();
+  } else {
+    // Typing goes on below the two first lines.
+    view.SetText(NoteText(firstLines));
+    view.CaretToEnd();
+  }
+  view.SetModified(false);
+  view.FocusMemo();
+  view.Exec();
+  return true;
+}
+
+bool NoteFormPresenter::Save() {
+  const QString path = view.Caption();
+  QString error;
+  if (!WriteListFile(path, NoteLines(view.Text()), error)) {
+    messages.Error(QStringLiteral("Could not save %1: %2").arg(path, error));
+    view.FocusMemo();
+    return false;
+  }
+  view.SetModified(false);
+  view.FocusMemo();
+  return true;
+}
+
+void NoteFormPresenter::SaveButtonClick() { Save(); }
+
+void NoteFormPresenter::CutButtonClick() {
+  view.CutSelection();
+  view.FocusMemo();
+}
+
+void NoteFormPresenter::CopyButtonClick() {
+  view.CopySelection();
+  view.FocusMemo();
+}
+
+void NoteFormPresenter::PasteButtonClick() {
+  view.PasteClipboard();
+  view.FocusMemo();
+}
+
+void NoteFormPresenter::PrintButtonClick() {
+  if (printer.ChoosePrinter()) {
+    QString error;
+    if (!printer.PrintLines(NoteTextLines(view.Text()), error))
+      messages.Error(QStringLiteral("Could not print %1: %2").arg(view.Caption(), error));
+  }
+  view.FocusMemo();
+}
+
+void NoteFormPresenter::HelpButtonClick() {
+  help.OpenHelp(QStringLiteral("Note_Window"));
+  view.FocusMemo();
+}
+
+bool NoteFormPresenter::FormCloseQuery() {
+  if (!view.Modified()) return true;
+  switch (messages.ConfirmYesNoCancel(QStringLiteral("Save ") + view.Caption())) {
+    case Messages::Answer::Yes:
+      // A note that could not be saved keeps its window, and its text.
+      return Save();
+    case Messages::Answer::No:
+      return true;
+    default:
+      view.FocusMemo();
+      return false;
+  }
+}
+
+}  // namespace scv

@@ -1,0 +1,46 @@
+#pragma once
+// The notes window's behaviour: a note file opened into the memo, saved
+// back, printed, and the question on closing with unsaved changes. The
+// window reads and writes its file directly, not through the lists.
+#include <QString>
+
+#include "notes/NoteViews.h"
+#include "store/ListFile.h"
+
+namespace scv {
+
+class HelpView;
+class Messages;
+
+class NoteFormPresenter {
+ public:
+  NoteFormPresenter(NoteView& view, NotePrinter& printer, Messages& messages, HelpView& help);
+
+  NoteView& view;
+  NotePrinter& printer;
+  Messages& messages;
+  HelpView& help;
+
+  // Shows the note at path modally. An existing file is loaded (caret at the
+  // start); one larger than 32600 bytes, or one that cannot be read, is
+  // refused with an error box and the window is not shown (returns false).
+  // A note that does not exist yet starts with firstLines; nothing is
+  // written until Save.
+  bool Open(const QString& path, const List& firstLines);
+
+  // Writes the memo to the file the caption names. A failed save leaves the
+  // old file as it was, reports the file and the reason, and keeps the memo
+  // and its modified mark; returns false then.
+  bool Save();
+
+  void SaveButtonClick();
+  void CutButtonClick();
+  void CopyButtonClick();
+  void PasteButtonClick();
+  void PrintButtonClick();
+  void HelpButtonClick();
+  // Exit, the close box and Esc: true when the window may close.
+  bool FormCloseQuery();
+};
+
+}  // namespace scv
