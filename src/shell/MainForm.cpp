@@ -230,6 +230,11 @@ void MainForm::SaveItemClick() {
   views.main.FocusTable();
 }
 
+void MainForm::BackupItemClick() {
+  if (OpenBackupForm) OpenBackupForm();
+  views.main.FocusTable();
+}
+
 void MainForm::AboutItemClick() { views.main.ShowAbout(); }
 
 bool MainForm::FormCloseQuery() {

@@ -45,6 +45,8 @@ class MainForm : public TableHost {
   // The game window on the Schedule tab's Update; until it exists Update
   // there only makes sure a league is chosen.
   std::function<void()> OpenGameForm;
+  // The backup dialog, once it exists (BackupItem is then made available).
+  std::function<void()> OpenBackupForm;
 
   // The notes window, once it exists: the pick list's Notes button works
   // from then on.
@@ -74,6 +76,7 @@ class MainForm : public TableHost {
   void HelpButtonClick();
   void QuitButtonClick();
   void SaveItemClick();
+  void BackupItemClick();
   void AboutItemClick();
 
   void BottomTabClick(int tab);
