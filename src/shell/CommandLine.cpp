@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <optional>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -13,6 +14,7 @@
 #include "store/DataStore.h"
 #include "store/Messages.h"
 #include "store/Text.h"
+#include "tables/ScheduleClashes.h"
 #include "tables/Tables.h"
 
 namespace scv {
@@ -41,17 +43,27 @@ const char kHelp[] =
     "      Print the table the main window shows on page TAB, with the league's\n"
     "      column choices and sort order. tsv (the default): one line per row,\n"
     "      the cells as shown, separated by tabs. csv: comma-separated, the cells\n"
-    "      trimmed. html: a web page. ics: the schedule as a calendar (not\n"
-    "      available yet). No data file is written and the selection is not stored.\n"
+    "      trimmed. html: a web page. ics (schedule only): an iCalendar file with\n"
+    "      one event per game shown, from the game's date and time (local time,\n"
+    "      no time zone) and lasting two hours; a game without a valid date and\n"
+    "      time is left out, with a note on standard error. No data file is\n"
+    "      written and the selection is not stored.\n"
     "  scorvane [--data-dir DIR] import FILE.QKT\n"
     "      Import a QKT file and save all lists (not available yet).\n"
     "  scorvane [--data-dir DIR] print TAB [SELECT] [--lines L] [--shading S] [--copies N] [-o FILE.pdf]\n"
     "      Print the table as the Print command does (not available yet).\n"
     "  scorvane [--data-dir DIR] make-schedule [SELECT]\n"
     "      Make the league's schedule and save all lists (not available yet).\n"
-    "  scorvane [--data-dir DIR] check-schedule [SELECT]\n"
-    "      List fields, teams and umpires booked twice at the same date and time\n"
-    "      (not available yet).\n"
+    "  scorvane [--data-dir DIR] check-schedule [--year I] [--league I]\n"
+    "      List the fields, teams and umpires that two or more live games book at\n"
+    "      the same date and time, one line each, such as\n"
+    "        2026/06/06 10:00 am: field 1 Memorial Park has games 3 and 7\n"
+    "        2026/06/06 10:00 am: team 4 Hawks has games 3, 7 and 9\n"
+    "      (games by their position in the league's games list; a field, team\n"
+    "      or umpire by its number and name). Deleted games and games without a\n"
+    "      valid date and time are not checked. Prints nothing and exits 0 when\n"
+    "      there is no clash; exits 1 when there are clashes (and on an error,\n"
+    "      with the reason on standard error). No data file is written.\n"
     "  scorvane [--data-dir DIR] backup DESTDIR\n"
     "      Copy the data files to DESTDIR (not available yet).\n"
     "  scorvane --help | --version\n"
@@ -220,6 +232,71 @@ bool WriteOutput(const QString& path, const QByteArray& bytes) {
   return true;
 }
 
+// The selection given on the command line (--year, --league, --team).
+struct Selection {
+  std::optional<QString> year, league, team;
+};
+
+// Returns an error text for bad usage, or an empty text.
+QString ParseSelection(const Arguments& parsed, Selection& selection) {
+  QString error;
+  selection.year = IndexOption(parsed, QStringLiteral("--year"), error);
+  selection.league = IndexOption(parsed, QStringLiteral("--league"), error);
+  selection.team = IndexOption(parsed, QStringLiteral("--team"), error);
+  return error;
+}
+
+// The data directory the command works on; empty (and the reason printed)
+// when there is none.
+QString CommandDataDir(const StartOptions& options, const QString& programDir) {
+  QString error;
+  const QString dir = ResolveDataDir(options, programDir, error);
+  if (dir.isEmpty()) {
+    PrintError(error.isEmpty() ? QStringLiteral("No data directory") : error);
+    return QString();
+  }
+  if (!QFileInfo(dir).isDir()) {
+    PrintError(QStringLiteral("The data directory %1 does not exist").arg(QDir::toNativeSeparators(dir)));
+    return QString();
+  }
+  return dir;
+}
+
+// Reads the years and applies the selection, in memory only: nothing here
+// is written back. False when a list could not be read or the selection
+// names no live record (the reason has been printed).
+bool OpenSelection(DataStore& store, const PrintedMessages& messages, const Selection& selection,
+                   const QString& dir) {
+  if (!store.LoadYears() || messages.errors > 0) return false;
+  if (selection.year) {
+    if (!CheckRecord(store.Years, *selection.year, QStringLiteral("year"), dir)) return false;
+    store.YearsHeader.CurYear = selection.year->toStdString();
+    store.ReadYear(store.YearsHeader.CurYear);
+  }
+  if (selection.league) {
+    if (!store.LoadLeagues() || messages.errors > 0) return false;
+    if (!CheckRecord(store.Leagues, *selection.league, QStringLiteral("league"), dir)) return false;
+    store.CurrentYear.CurLeague = selection.league->toStdString();
+    store.ReadLeague(store.CurrentYear.CurLeague);
+  }
+  if (selection.team) {
+    if (!store.LoadTeams() || messages.errors > 0) return false;
+    if (!CheckRecord(store.Teams, *selection.team, QStringLiteral("team"), dir)) return false;
+    store.CurrentLeague.CurTeam = selection.team->toStdString();
+    store.ReadTeam(store.CurrentLeague.CurTeam);
+  }
+  return true;
+}
+
+// The calendar's DTSTAMP: when the games file was last changed (now for a
+// league whose games were never saved).
+QDateTime ScheduleStamp(const DataStore& store) {
+  const QFileInfo games(store.FilePath(store.GamesKey + ".Games"));
+  QDateTime stamp = games.exists() ? games.lastModified() : QDateTime::currentDateTime();
+  stamp = stamp.toUTC();
+  return stamp.addMSecs(-stamp.time().msec());
+}
+
 int RunExport(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
   const QStringList& pos = parsed.positional;
   if (pos.size() < 2) return Usage(QStringLiteral("export needs a TAB: teams, players, hitting, running, "
@@ -233,50 +310,18 @@ int RunExport(const Arguments& parsed, const StartOptions& options, const QStrin
       !ParseExportFormat(parsed.values.value(QStringLiteral("--format")), format))
     return Usage(QStringLiteral("unknown format %1 (tsv, csv, html or ics)")
                      .arg(parsed.values.value(QStringLiteral("--format"))));
-  if (format == ExportFormat::Ics) {
-    if (tab != ScheduleTab) return Usage(QStringLiteral("the ics format is for the schedule only"));
-    PrintError(QStringLiteral("The ics format is not available yet."));
-    return 1;
-  }
+  if (format == ExportFormat::Ics && tab != ScheduleTab)
+    return Usage(QStringLiteral("the ics format is for the schedule only"));
 
-  QString error;
-  const auto year = IndexOption(parsed, QStringLiteral("--year"), error);
-  const auto league = IndexOption(parsed, QStringLiteral("--league"), error);
-  const auto team = IndexOption(parsed, QStringLiteral("--team"), error);
+  Selection selection;
+  const QString error = ParseSelection(parsed, selection);
   if (!error.isEmpty()) return Usage(error);
 
-  const QString dir = ResolveDataDir(options, programDir, error);
-  if (dir.isEmpty()) {
-    PrintError(error.isEmpty() ? QStringLiteral("No data directory") : error);
-    return 1;
-  }
-  if (!QFileInfo(dir).isDir()) {
-    PrintError(QStringLiteral("The data directory %1 does not exist").arg(QDir::toNativeSeparators(dir)));
-    return 1;
-  }
-
+  const QString dir = CommandDataDir(options, programDir);
+  if (dir.isEmpty()) return 1;
   PrintedMessages messages;
   DataStore store(dir, &messages);
-  if (!store.LoadYears() || messages.errors > 0) return 1;
-
-  // The selection is applied in memory only: nothing here is written back.
-  if (year) {
-    if (!CheckRecord(store.Years, *year, QStringLiteral("year"), dir)) return 1;
-    store.YearsHeader.CurYear = year->toStdString();
-    store.ReadYear(store.YearsHeader.CurYear);
-  }
-  if (league) {
-    if (!store.LoadLeagues() || messages.errors > 0) return 1;
-    if (!CheckRecord(store.Leagues, *league, QStringLiteral("league"), dir)) return 1;
-    store.CurrentYear.CurLeague = league->toStdString();
-    store.ReadLeague(store.CurrentYear.CurLeague);
-  }
-  if (team) {
-    if (!store.LoadTeams() || messages.errors > 0) return 1;
-    if (!CheckRecord(store.Teams, *team, QStringLiteral("team"), dir)) return 1;
-    store.CurrentLeague.CurTeam = team->toStdString();
-    store.ReadTeam(store.CurrentLeague.CurTeam);
-  }
+  if (!OpenSelection(store, messages, selection, dir)) return 1;
 
   Grid grid;
   NullProgress progress;
@@ -294,11 +339,48 @@ int RunExport(const Arguments& parsed, const StartOptions& options, const QStrin
     case ExportFormat::Html:
       bytes = ExportHtml(grid, Decode(tables.Caption));
       break;
+    case ExportFormat::Ics: {
+      std::vector<int64_t> skipped;
+      bytes = ExportIcs(store, grid, Decode(tables.Caption), ScheduleStamp(store), &skipped);
+      for (int64_t game : skipped)
+        PrintError(QStringLiteral("Game %1 has no valid date and time; it is left out of the calendar.").arg(game));
+      break;
+    }
     default:
       bytes = ExportTsv(grid);
       break;
   }
   return WriteOutput(parsed.values.value(QStringLiteral("-o")), bytes) ? 0 : 1;
+}
+
+// Lists the double bookings of the league's schedule on standard output:
+// status 0 and no output when there is none, 1 when there are some.
+int RunCheckSchedule(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
+  if (parsed.positional.size() > 1) return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
+  Selection selection;
+  const QString error = ParseSelection(parsed, selection);
+  if (!error.isEmpty()) return Usage(error);
+
+  const QString dir = CommandDataDir(options, programDir);
+  if (dir.isEmpty()) return 1;
+  PrintedMessages messages;
+  DataStore store(dir, &messages);
+  if (!OpenSelection(store, messages, selection, dir)) return 1;
+  if (!store.LoadLeagues() || messages.errors > 0) return 1;
+  if (!store.CurrentLeague.Mark.empty()) {
+    PrintError(QStringLiteral("No league is selected in %1").arg(QDir::toNativeSeparators(dir)));
+    return 1;
+  }
+  if (!store.LoadTeams() || !store.LoadGames() || !store.LoadFields() || !store.LoadUmpires() ||
+      messages.errors > 0)
+    return 1;
+
+  QString out;
+  for (const ScheduleClash& clash : FindScheduleClashes(store))
+    out += Decode(ClashText(clash)) + QLatin1Char('\n');
+  if (out.isEmpty()) return 0;
+  Print(stdout, out);
+  return 1;
 }
 
 }  // namespace
@@ -348,9 +430,13 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     if (!bad.isEmpty()) return Usage(bad);
     return RunExport(parsed, options, programDir);
   }
+  if (command == QLatin1String("check-schedule")) {
+    const QString bad = CheckOptions(parsed, {QStringLiteral("--year"), QStringLiteral("--league")}, command);
+    if (!bad.isEmpty()) return Usage(bad);
+    return RunCheckSchedule(parsed, options, programDir);
+  }
   static const QStringList later = {QStringLiteral("import"), QStringLiteral("print"),
-                                    QStringLiteral("make-schedule"), QStringLiteral("check-schedule"),
-                                    QStringLiteral("backup")};
+                                    QStringLiteral("make-schedule"), QStringLiteral("backup")};
   if (later.contains(command)) {
     PrintError(QStringLiteral("The %1 command is not available yet.").arg(command));
     return 1;

@@ -2,7 +2,10 @@
 
 #include <string_view>
 
+#include "store/DataStore.h"
+#include "store/Records.h"
 #include "store/Text.h"
+#include "tables/Schedule.h"
 #include "tables/Tables.h"
 
 namespace scv {
@@ -23,6 +26,60 @@ QString CsvField(std::string_view cell) {
   if (!quote) return text;
   text.replace(QLatin1String("\""), QLatin1String("\"\""));
   return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+// A record named by a stored position, read without touching the current
+// buffers; the empty record when the position names none.
+template <typename Record, typename Parse>
+Record RecordAt(const List& list, std::string_view index, Parse parse) {
+  const int64_t i = DataStore::RecordIndex(index, list.size());
+  if (i == 0) return Record{};
+  return parse(list[static_cast<size_t>(i)]);
+}
+
+// TEXT values escape backslash, semicolon, comma and line breaks.
+QString IcsText(const QString& text) {
+  QString out;
+  for (const QChar c : text) {
+    if (c == QLatin1Char('\\') || c == QLatin1Char(';') || c == QLatin1Char(',')) {
+      out += QLatin1Char('\\');
+      out += c;
+    } else if (c == QLatin1Char('\n')) {
+      out += QLatin1String("\\n");
+    } else if (c != QLatin1Char('\r')) {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Appends a content line folded at 75 octets (a continuation line starts
+// with one space), never inside a UTF-8 sequence, and a CR LF.
+void AppendFolded(QByteArray& out, const QString& line) {
+  const QByteArray bytes = line.toUtf8();
+  qsizetype start = 0;
+  qsizetype room = 75;
+  while (bytes.size() - start > room) {
+    qsizetype end = start + room;
+    while (end > start && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) --end;
+    out += bytes.mid(start, end - start);
+    out += "\r\n ";
+    start = end;
+    room = 74;
+  }
+  out += bytes.mid(start);
+  out += "\r\n";
+}
+
+QString IcsDateTime(const QDateTime& t) { return t.toString(QStringLiteral("yyyyMMdd'T'HHmmss")); }
+
+// A team as the summary names it: its name, else its number.
+QString TeamText(const TeamRecord& team) {
+  const std::string name = Trim(team.Name);
+  if (!name.empty()) return Decode(name);
+  const std::string no = Trim(team.No);
+  if (!no.empty()) return QStringLiteral("Team ") + Decode(no);
+  return QStringLiteral("TBA");
 }
 
 }  // namespace
@@ -98,6 +155,67 @@ QByteArray ExportHtml(const Grid& grid, const QString& caption) {
   }
   out += QLatin1String("</table>\n</body>\n</html>\n");
   return out.toUtf8();
+}
+
+QByteArray ExportIcs(const DataStore& store, const Grid& grid, const QString& caption, const QDateTime& stamp,
+                     std::vector<int64_t>* skipped) {
+  QByteArray out;
+  AppendFolded(out, QStringLiteral("BEGIN:VCALENDAR"));
+  AppendFolded(out, QStringLiteral("VERSION:2.0"));
+  AppendFolded(out, QStringLiteral("PRODID:-//Scorvane//Scorvane//EN"));
+  AppendFolded(out, QStringLiteral("CALSCALE:GREGORIAN"));
+  if (!caption.trimmed().isEmpty()) AppendFolded(out, QStringLiteral("X-WR-CALNAME:") + IcsText(caption.trimmed()));
+  const QString dtstamp = IcsDateTime(stamp.toUTC()) + QLatin1Char('Z');
+
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    const std::string& key = grid.Cell(0, row);
+    const int64_t index = DataStore::RecordIndex(key, store.Games.size());
+    if (index == 0) continue;  // the blank row of an empty table
+    const GameRecord game = ParseGame(store.Games[static_cast<size_t>(index)]);
+    const auto date = GameDate(game.Date);
+    const auto time = GameTime(game.Time);
+    if (!date || !time) {
+      if (skipped) skipped->push_back(index);
+      continue;
+    }
+    // Floating times: the arithmetic is done without a time zone, so a
+    // game late in the evening ends on the next day.
+    const QDateTime start(*date, *time, Qt::UTC);
+    const QDateTime end = start.addSecs(2 * 60 * 60);
+
+    const auto home = RecordAt<TeamRecord>(store.Teams, game.Home, ParseTeam);
+    const auto away = RecordAt<TeamRecord>(store.Teams, game.Away, ParseTeam);
+    const auto field = RecordAt<NamedRecord>(store.Fields, game.Field, ParseNamed);
+    QString summary = TeamText(away);
+    const bool played = !Trim(game.HTS).empty() || !Trim(game.ATS).empty();
+    if (played) summary += QLatin1Char(' ') + QString::number(ParseFigure(game.ATS));
+    summary += QStringLiteral(" at ") + TeamText(home);
+    if (played) summary += QLatin1Char(' ') + QString::number(ParseFigure(game.HTS));
+
+    QStringList umpires;
+    for (int k = 1; k <= 4; ++k) {
+      const auto umpire = RecordAt<NamedRecord>(store.Umpires, game.Umpire(k), ParseNamed);
+      const std::string name = Trim(umpire.Name).empty() ? Trim(umpire.No) : Trim(umpire.Name);
+      if (!name.empty()) umpires << Decode(name);
+    }
+
+    AppendFolded(out, QStringLiteral("BEGIN:VEVENT"));
+    AppendFolded(out, QStringLiteral("UID:") + QString::fromLatin1(store.GamesKey) + QLatin1Char('G') +
+                          QString::number(index) + QStringLiteral("@scorvane"));
+    AppendFolded(out, QStringLiteral("DTSTAMP:") + dtstamp);
+    AppendFolded(out, QStringLiteral("DTSTART:") + IcsDateTime(start));
+    AppendFolded(out, QStringLiteral("DTEND:") + IcsDateTime(end));
+    AppendFolded(out, QStringLiteral("SUMMARY:") + IcsText(summary));
+    const std::string fieldName = Trim(field.Name);
+    if (!fieldName.empty()) AppendFolded(out, QStringLiteral("LOCATION:") + IcsText(Decode(fieldName)));
+    if (!umpires.isEmpty()) {
+      const QString label = umpires.size() == 1 ? QStringLiteral("Umpire: ") : QStringLiteral("Umpires: ");
+      AppendFolded(out, QStringLiteral("DESCRIPTION:") + IcsText(label + umpires.join(QStringLiteral(", "))));
+    }
+    AppendFolded(out, QStringLiteral("END:VEVENT"));
+  }
+  AppendFolded(out, QStringLiteral("END:VCALENDAR"));
+  return out;
 }
 
 }  // namespace scv

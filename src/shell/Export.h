@@ -1,14 +1,20 @@
 #pragma once
 // Writing the main grid out as text: tab-separated, comma-separated (RFC
-// 4180) or a standalone HTML page. The visible cells only: the hidden key
-// column 0 is never written. The bytes of the cells are Windows-1252; the
-// output is UTF-8.
+// 4180) or a standalone HTML page, and the schedule as a calendar. The
+// visible cells only: the hidden key column 0 is never written. The bytes of
+// the cells are Windows-1252; the output is UTF-8.
+#include <cstdint>
+#include <vector>
+
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include "tables/Grid.h"
 
 namespace scv {
+
+class DataStore;
 
 enum class ExportFormat { Tsv, Csv, Html, Ics };
 
@@ -25,5 +31,15 @@ QByteArray ExportCsv(const Grid& grid);
 // A standalone page with the caption as title and heading and the grid as a
 // table whose first row holds the headers.
 QByteArray ExportHtml(const Grid& grid, const QString& caption);
+
+// The schedule as an iCalendar file (RFC 5545): one event per game the grid
+// shows, in the grid's order, each two hours long from the game's date and
+// time as floating local time. The games are those the hidden key column
+// names in the store's games list; the records are read from the lists in
+// memory without changing a current record. A game without a valid date or
+// time has no event; its position is added to skipped. stamp (UTC) is the
+// DTSTAMP of every event: the time the schedule was last changed.
+QByteArray ExportIcs(const DataStore& store, const Grid& grid, const QString& caption, const QDateTime& stamp,
+                     std::vector<int64_t>* skipped = nullptr);
 
 }  // namespace scv

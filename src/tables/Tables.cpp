@@ -15,7 +15,17 @@ constexpr size_t kMaxWideColumns = 7;
 }  // namespace
 
 Tables::Tables(DataStore& store, Grid& grid, Progress& progress, TableHost& host)
-    : store(store), grid(grid), progress(progress), host(host) {}
+    : store(store), grid(grid), progress(progress), host(host) {
+  // Loading another league's games empties the schedule filter; whoever had
+  // the hook before is still called.
+  previousScheduleSwitched_ = store.onScheduleSwitched;
+  store.onScheduleSwitched = [this] {
+    ClearScheduleFilter();
+    if (previousScheduleSwitched_) previousScheduleSwitched_();
+  };
+}
+
+Tables::~Tables() { store.onScheduleSwitched = previousScheduleSwitched_; }
 
 void Tables::ResetPlacement(int row) {
   LogicalColumn = 1;

@@ -2,10 +2,12 @@
 // The frame every main table shares: the column catalogue and the placement
 // state, header building, the refresh sequence, column sizing and row
 // selection; the standings and player builders fill the rows.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "store/Records.h"
 #include "tables/Grid.h"
 #include "tables/PlayerFigures.h"
 #include "tables/RowList.h"
@@ -56,6 +58,10 @@ class TableHost {
 class Tables {
  public:
   Tables(DataStore& store, Grid& grid, Progress& progress, TableHost& host);
+  // Gives the store's schedule-switch hook back as it was.
+  ~Tables();
+  Tables(const Tables&) = delete;
+  Tables& operator=(const Tables&) = delete;
 
   DataStore& store;
   Grid& grid;
@@ -92,8 +98,22 @@ class Tables {
   // Builders of the tabs, called by ShowTable.
   void BuildStandings();
   void BuildPlayers();
-  // Left to the schedule's own builder; until then an empty table.
   void BuildSchedule();
+
+  // The schedule filter, held in memory only: the list position of one team
+  // and of one umpire (at most 5 characters), or empty for all. Both are
+  // emptied when the games list of another league is loaded.
+  std::string TeamFilter, UmpireFilter;
+  void ClearScheduleFilter();
+  void SetScheduleFilter(std::string_view team, std::string_view umpire);
+  // Whether the schedule filter lets the game through.
+  bool ScheduleFilterPasses(const GameRecord& game) const;
+  // The schedule table shows no game (the game window then opens empty and
+  // its OK adds a game).
+  bool ScheduleEmpty() const { return Rows.Empty(); }
+
+ private:
+  std::function<void()> previousScheduleSwitched_;
 };
 
 }  // namespace scv
