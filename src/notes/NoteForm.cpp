@@ -44,7 +44,7 @@ bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {
 bool NoteFormPresenter::Save() {
   const QString path = view.Caption();
   QString error;
-  if (!WriteListFile(path, NoteLines(view.Text()), error)) {
+  if (!WriteNoteFile(path, NoteLines(view.Text()), error)) {
     messages.Error(QStringLiteral("Could not save %1: %2").arg(path, error));
     view.FocusMemo();
     return false;
