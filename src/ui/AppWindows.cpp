@@ -7,6 +7,7 @@ AppWindows::AppWindows(const QString& dataDir)
       window(),
       help(&window),
       about(&window, dataDir),
+      backup(&window),
       list(&window),
       name(&window),
       player(&window, help),
@@ -19,6 +20,15 @@ AppWindows::AppWindows(const QString& dataDir)
   window.SetAboutDialog(&about);
   window.SetPresenter(form.get());
   list.SetHelpHandler([this] { form->pickList.HelpButtonClick(); });
+
+  // Backup All: the dialog's lists start at the data directory and the root
+  // of its drive.
+  backup.SetDataDir(store.DataDir);
+  backupForm = std::make_unique<BackupFormPresenter>(store.DataDir, backup, help, messages);
+  backup.SetBackupHandler([this] { backupForm->BackupBtnClick(); });
+  backup.SetHelpHandler([this] { backupForm->HelpBtnClick(); });
+  form->OpenBackupForm = [this] { backupForm->BackupItemClick(); };
+  form->SetCommandAvailable(Command::BackupItem, true);
 }
 
 AppWindows::~AppWindows() {

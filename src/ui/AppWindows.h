@@ -8,6 +8,7 @@
 #include "shell/MainForm.h"
 #include "store/DataStore.h"
 #include "ui/AboutForm.h"
+#include "ui/BackupForm.h"
 #include "ui/EntryForms.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListForm.h"
@@ -33,12 +34,14 @@ class AppWindows {
   MainWindow window;
   HelpWindow help;
   AboutForm about;
+  BackupForm backup;
   ListForm list;
   NameForm name;
   PlayerForm player;
   TeamForm team;
   MsgForm progress;
   std::unique_ptr<MainForm> form;
+  std::unique_ptr<BackupFormPresenter> backupForm;
 };
 
 }  // namespace scv
