@@ -43,8 +43,15 @@ bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {
 
 bool NoteFormPresenter::Save() {
   const QString path = view.Caption();
+  const List lines = NoteLines(view.Text());
+  if (static_cast<int64_t>(JoinLines(lines).size()) > kMaxNoteSize) {
+    // A larger file could not be opened again.
+    messages.ErrorCancel(QStringLiteral("Maximum Note Size is 32K - ") + path);
+    view.FocusMemo();
+    return false;
+  }
   QString error;
-  if (!WriteNoteFile(path, NoteLines(view.Text()), error)) {
+  if (!WriteNoteFile(path, lines, error)) {
     messages.Error(QStringLiteral("Could not save %1: %2").arg(path, error));
     view.FocusMemo();
     return false;

@@ -30,7 +30,8 @@ class NoteFormPresenter {
 
   // Writes the memo to the file the caption names. A failed save leaves the
   // old file as it was, reports the file and the reason, and keeps the memo
-  // and its modified mark; returns false then.
+  // and its modified mark; returns false then. A note that would be larger
+  // than a note may be when it is opened is not written either.
   bool Save();
 
   void SaveButtonClick();

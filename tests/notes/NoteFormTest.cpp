@@ -90,6 +90,22 @@ TEST_F(NoteFormPresenterTest, NotesOverTheSizeLimitAreRefused) {
   EXPECT_EQ(messages.cancelErrors[0],
             QStringLiteral("Maximum Note Size is 32K - ") + QDir::toNativeSeparators(data.Path("Y4.Notes")));
   EXPECT_TRUE(messages.errors.empty());
+
+  // Saving refuses to make a note that could not be opened again: 32600
+  // bytes are written, one more keeps the old file and the text.
+  ASSERT_TRUE(Open("Y1.Notes", [this](FakeNoteView& v) {
+    v.text = QString(kMaxNoteSize - 1, QLatin1Char('y')) + QStringLiteral("\n");
+    v.modified = true;
+    EXPECT_FALSE(form.Save());
+    EXPECT_TRUE(v.modified);
+    EXPECT_EQ(messages.cancelErrors.size(), 2u);
+    EXPECT_EQ(messages.cancelErrors.back(),
+              QStringLiteral("Maximum Note Size is 32K - ") + QDir::toNativeSeparators(data.Path("Y1.Notes")));
+    EXPECT_EQ(v.text.size(), kMaxNoteSize);
+    v.text.remove(0, 1);
+    EXPECT_TRUE(form.Save());
+  }));
+  EXPECT_EQ(data.Read("Y1.Notes"), std::string(kMaxNoteSize - 2, 'y') + "\r\n");
 }
 
 TEST_F(NoteFormPresenterTest, CloseQuestionSavesDiscardsOrStays) {
