@@ -6,8 +6,8 @@
 
 namespace scv {
 
-const std::array<const char*, ScheduleSortCount> ScheduleSortNames = {"Field Number", "Game Date", "Game Time",
-                                                                      "Home Team", "Away Team"};
+const std::array<const char*, ScheduleSortCount> ScheduleSortNames = {"Field Number", "Game Date",
+                                                                      "Game Time", "Home Team", "Away Team"};
 
 namespace {
 
@@ -51,14 +51,15 @@ bool ScheduleSortDescending(const LeagueRecord& league) {
 
 void SetScheduleSort(LeagueRecord& league, int choice, bool descending) {
   if (choice < 0 || choice >= ScheduleSortCount) choice = SortByDate;
-  if (league.SortKeys.size() < Width::SortKeys) league.SortKeys.resize(Width::SortKeys, static_cast<char>(129));
+  if (league.SortKeys.size() < Width::SortKeys)
+    league.SortKeys.resize(Width::SortKeys, static_cast<char>(129));
   if (league.SortDown.size() < Width::SortDown) league.SortDown.resize(Width::SortDown, ' ');
   league.SortKeys[kScheduleSortPosition] = static_cast<char>(128 + choice);
   league.SortDown[kScheduleSortPosition] = descending ? '1' : ' ';
 }
 
-std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field, const TeamRecord& home,
-                            const TeamRecord& away) {
+std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field,
+                            const TeamRecord& home, const TeamRecord& away) {
   const std::string date = LeftAligned(game.Date);
   const std::string time = LeftAligned("TIME" + game.Time);
   switch (choice) {

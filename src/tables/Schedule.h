@@ -43,8 +43,8 @@ constexpr size_t kScheduleKeyWidth = 24;
 // The 24-character sort key of a game. The field and team records are only
 // read for the choices that need them; pass the header line's record (empty
 // No) for a game without one.
-std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field, const TeamRecord& home,
-                            const TeamRecord& away);
+std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field,
+                            const TeamRecord& home, const TeamRecord& away);
 // The position part of a row-list line.
 std::string ScheduleLinePosition(std::string_view line);
 

@@ -61,7 +61,8 @@ std::vector<ScheduleClash> FindScheduleClashes(const DataStore& store) {
         clash.Name = team.Name;
       }
     } else {
-      const NamedRecord named = NamedAt(clash.What == ScheduleClash::Field ? store.Fields : store.Umpires, clash.Index);
+      const NamedRecord named =
+          NamedAt(clash.What == ScheduleClash::Field ? store.Fields : store.Umpires, clash.Index);
       clash.No = named.No;
       clash.Name = named.Name;
     }
@@ -75,7 +76,8 @@ std::string ClashText(const ScheduleClash& clash) {
   static const char* const kinds[] = {"field", "team", "umpire"};
   std::string text;
   const auto date = GameDate(clash.Date);
-  text += date ? ZeroPadded(date->year(), 4) + "/" + ZeroPadded(date->month(), 2) + "/" + ZeroPadded(date->day(), 2)
+  text += date ? ZeroPadded(date->year(), 4) + "/" + ZeroPadded(date->month(), 2) + "/" +
+                     ZeroPadded(date->day(), 2)
                : clash.Date;
   text += " " + TimeText(clash.Time) + ": " + kinds[clash.What] + " ";
   // Named by its number and name; by its position when its record has neither.

@@ -13,9 +13,9 @@ struct ScheduleClash {
   enum Kind : int { Field = 0, Team = 1, Umpire = 2 };
   std::string Date, Time;  // as stored: "yyyymmdd", "hhnn"
   Kind What = Field;
-  int64_t Index = 0;            // the field's, team's or umpire's list position
-  std::string No, Name;         // from its record (empty when it has none)
-  std::vector<int64_t> Games;   // the games' list positions, ascending
+  int64_t Index = 0;           // the field's, team's or umpire's list position
+  std::string No, Name;        // from its record (empty when it has none)
+  std::vector<int64_t> Games;  // the games' list positions, ascending
 };
 
 // The clashes of the games list in memory, by date, time, kind (fields,

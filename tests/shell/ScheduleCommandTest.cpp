@@ -36,7 +36,8 @@ CliResult RunCli(const QStringList& args) {
 // League 2: games that book a field, a team and an umpire twice.
 void WriteSchedules(const TempData& data) {
   data.Write("Baseball.Years", {"Y|0||1||||", "|2026|Summer|1|"});
-  data.Write("Y1.Leagues", {"L|", "|1|Valley League|1||||||||||||||||||", "|2|Twilight|1|||||||||||||||||||"});
+  data.Write("Y1.Leagues",
+             {"L|", "|1|Valley League|1||||||||||||||||||", "|2|Twilight|1|||||||||||||||||||"});
   data.Write("Y1L1.Teams", {"T|", "|1|Tigers||||", "|2|Bears; Cubs, Inc.||||", "|3|Caf\xE9 Hawks||||"});
   data.Write("Y1L1.Fields", {"F|", "|1|Memorial Park|", "|2|Riverside Diamond|"});
   data.Write("Y1L1.Umpires", {"U|", "|1|Sam Whitaker|", "|2|Rita Gomez|"});
@@ -236,7 +237,9 @@ TEST(ExportIcs, LongLinesFoldAtSeventyFiveOctets) {
   const auto has = [&](const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
   };
-  auto utf8 = [](const std::string& cp1252) { return QString::fromLatin1(cp1252.c_str()).toUtf8().toStdString(); };
+  auto utf8 = [](const std::string& cp1252) {
+    return QString::fromLatin1(cp1252.c_str()).toUtf8().toStdString();
+  };
   EXPECT_TRUE(has("SUMMARY:" + utf8(away) + " at " + utf8(home))) << ics;
   EXPECT_TRUE(has("X-WR-CALNAME:" + std::string(70, 'x'))) << ics;
   EXPECT_TRUE(has("LOCATION:Back\\\\Lot\\, East\\; Gate")) << ics;
@@ -251,7 +254,8 @@ TEST(ExportIcs, LongLinesFoldAtSeventyFiveOctets) {
             std::string::npos)
       << ics;
   const std::string whole = ExportIcs(store, grid, QString(62, QLatin1Char('x')), QDateTime()).toStdString();
-  EXPECT_NE(whole.find("\r\nX-WR-CALNAME:" + std::string(62, 'x') + "\r\nBEGIN:VEVENT\r\n"), std::string::npos)
+  EXPECT_NE(whole.find("\r\nX-WR-CALNAME:" + std::string(62, 'x') + "\r\nBEGIN:VEVENT\r\n"),
+            std::string::npos)
       << whole;
 }
 

@@ -27,14 +27,14 @@ class ClashTest : public ::testing::Test {
 TEST_F(ClashTest, FieldsTeamsAndUmpiresBookedTwice) {
   store.Games = {
       "G|",
-      "|20260606|1000|1|1|2|1|||||",      // 1
-      "|20260606|1000|1|3|4||||||",       // 2: field 1 again
-      "|20260606|1000|2|4|1|||1||||",     // 3: teams 4 and 1 again, umpire 1 as the third
-      "|20260606|1300|1|1|2|1|||||",      // 4: another time
-      "|20260613|1000|1|1|2|1|||||",      // 5: another day
-      "X|20260606|1000|1|1|2|1|||||",     // 6: deleted
-      "|20260606|1000|||||||||",          // 7: no references at all
-      "|20260606|1000|0|0|0|0|0|0|0||",   // 8: position 0 books nothing
+      "|20260606|1000|1|1|2|1|||||",     // 1
+      "|20260606|1000|1|3|4||||||",      // 2: field 1 again
+      "|20260606|1000|2|4|1|||1||||",    // 3: teams 4 and 1 again, umpire 1 as the third
+      "|20260606|1300|1|1|2|1|||||",     // 4: another time
+      "|20260613|1000|1|1|2|1|||||",     // 5: another day
+      "X|20260606|1000|1|1|2|1|||||",    // 6: deleted
+      "|20260606|1000|||||||||",         // 7: no references at all
+      "|20260606|1000|0|0|0|0|0|0|0||",  // 8: position 0 books nothing
   };
   EXPECT_EQ(ClashTexts(store), (Strings{
                                    "2026/06/06 10:00 am: field 1 Memorial Park has games 1 and 2",

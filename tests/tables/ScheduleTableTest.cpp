@@ -17,9 +17,9 @@ constexpr const char* kAllColumns = "********************";
 // their default.
 std::string SortKeys(int choice) { return std::string(6, '\x81') + static_cast<char>(128 + choice); }
 
-std::string Game(const std::string& date, const std::string& time, const std::string& field, const std::string& home,
-                 const std::string& away, const Strings& umpires = {}, const std::string& hts = "",
-                 const std::string& ats = "", const std::string& mark = "") {
+std::string Game(const std::string& date, const std::string& time, const std::string& field,
+                 const std::string& home, const std::string& away, const Strings& umpires = {},
+                 const std::string& hts = "", const std::string& ats = "", const std::string& mark = "") {
   Strings fields = {mark, date, time, field, home, away};
   for (size_t k = 0; k < 4; ++k) fields.push_back(k < umpires.size() ? umpires[k] : "");
   fields.push_back(hts);
@@ -88,7 +88,8 @@ TEST_F(ScheduleTest, SortOrdersAndDirections) {
   };
   for (const Case& c : cases) {
     for (bool descending : {false, true}) {
-      WriteLeague({.sortKeys = SortKeys(c.choice), .sortDown = descending ? "      1" : "",
+      WriteLeague({.sortKeys = SortKeys(c.choice),
+                   .sortDown = descending ? "      1" : "",
                    .scheduleItems = kAllColumns});
       WriteFourGames();
       Open();
@@ -141,10 +142,12 @@ TEST_F(ScheduleTest, CellsOfEveryColumn) {
   Open();
   Show(ScheduleTab);
   ASSERT_EQ(grid.RowCount(), 6);
-  EXPECT_EQ(Row(1), (Strings{" 1", " 10", " South", " Sun", " 5-3", " 6:30 p", " 5", " Hawks", " 2", " Tigers", " 5",
-                             " 3", " 2", " Bob", " ", " ", " 3", " Cy", " 1", " Ann"}));
-  EXPECT_EQ(Row(2), (Strings{" 2", " 2", " North", " Mon", " 5-4", " 12:00 p", " 2", " Tigers", " 10", " Bears", " 0",
-                             " 4", " ", " ", " ", " ", " ", " ", " ", " "}));
+  EXPECT_EQ(Row(1),
+            (Strings{" 1", " 10", " South", " Sun", " 5-3", " 6:30 p", " 5", " Hawks", " 2", " Tigers",
+                     " 5", " 3",  " 2",     " Bob", " ",    " ",       " 3", " Cy",    " 1", " Ann"}));
+  EXPECT_EQ(Row(2),
+            (Strings{" 2", " 2", " North", " Mon", " 5-4", " 12:00 p", " 2", " Tigers", " 10", " Bears",
+                     " 0", " 4", " ",      " ",    " ",    " ",        " ",  " ",       " ",   " "}));
   EXPECT_EQ(Column(" Time"), (Strings{" 6:30 p", " 12:00 p", " 12:00 a", " 9:05 a", " 11:59 p"}));
   EXPECT_EQ(Column(" Day"), (Strings{" Sun", " Mon", " Tue", " Wed", " Thu"}));
   EXPECT_EQ(Column(" HTS")[2], " ");  // not played yet
@@ -195,7 +198,8 @@ TEST_F(ScheduleTest, MissingReferencesShowLoneSpaces) {
     ASSERT_EQ(grid.RowCount(), 3) << choice;
     for (int r = 1; r <= 2; ++r) {
       const Strings row = Row(r);
-      for (size_t c : {1, 2, 6, 7, 8, 9, 12, 13, 14, 15, 16, 17, 18, 19}) EXPECT_EQ(row[c], " ") << r << " " << c;
+      for (size_t c : {1, 2, 6, 7, 8, 9, 12, 13, 14, 15, 16, 17, 18, 19})
+        EXPECT_EQ(row[c], " ") << r << " " << c;
     }
   }
 }

@@ -80,6 +80,7 @@ class TableTest : public ::testing::Test {
     data.Write("Y1L1T" + std::to_string(team) + ".Players", lines);
   }
   void Open() {
+    tables.reset();  // the tables hand the store's hook back before the store goes
     store = std::make_unique<DataStore>(data.Dir());
     ASSERT_TRUE(store->LoadYears());
     tables = std::make_unique<Tables>(*store, grid, progress, host);
