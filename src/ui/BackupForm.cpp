@@ -126,6 +126,12 @@ BackupForm::BackupForm(QWidget* parent) : QDialog(parent) {
   files_->setSelectionMode(QAbstractItemView::SingleSelection);
   files_->hide();
 
+  // The model lists directories in the background: keep the chosen one in
+  // view as the directories above it fill in.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    if (!chosen_.isEmpty() && IsSameOrInside(chosen_, path) && tree_->currentIndex().isValid())
+      tree_->scrollTo(tree_->currentIndex());
+  });
   connect(drives_, &QComboBox::currentIndexChanged, this, [this](int row) { OnDriveChosen(row); });
   connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current, const QModelIndex&) { OnDirectoryChosen(current); });
@@ -289,6 +295,7 @@ void BackupForm::Exec() {
 
 void BackupForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (tree_->currentIndex().isValid()) tree_->scrollTo(tree_->currentIndex());
   if (focusTree_) {
     focusTree_ = false;
     tree_->setFocus(Qt::OtherFocusReason);
