@@ -1,6 +1,7 @@
 // Scorvane: with a command the program runs without a window; without one it
 // opens the main window over the data directory.
 #include <cstdio>
+#include <memory>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include "shell/CommandLine.h"
 #include "shell/Startup.h"
 #include "ui/AppWindows.h"
+#include "ui/QtPrintEngine.h"
 
 namespace {
 
@@ -37,8 +39,19 @@ int main(int argc, char** argv) {
   int status = -1;
   {
     // Commands need no display: they run under a core application, and the
-    // window's application is made only when there is no command.
-    QCoreApplication core(argc, argv);
+    // window's application is made only when there is no command. Printing
+    // needs fonts and the printing system, so the print command runs under
+    // a graphical application on the offscreen platform (unless one is set).
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> core;
+    if (scv::CommandNeedsGui(args)) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+      core = std::make_unique<QGuiApplication>(argc, argv);
+      options.printRunner = scv::RunPrintJob;
+    } else {
+      core = std::make_unique<QCoreApplication>(argc, argv);
+    }
     SetNames();
     programDir = QCoreApplication::applicationDirPath();
     status = scv::RunCommandLine(QCoreApplication::arguments().mid(1), programDir, options);

@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QSaveFile>
 
+#include "print/PrintCommand.h"
 #include "shell/Export.h"
 #include "shell/Startup.h"
 #include "store/DataStore.h"
@@ -51,7 +52,22 @@ const char kHelp[] =
     "  scorvane [--data-dir DIR] import FILE.QKT\n"
     "      Import a QKT file and save all lists (not available yet).\n"
     "  scorvane [--data-dir DIR] print TAB [SELECT] [--lines L] [--shading S] [--copies N] [-o FILE.pdf]\n"
-    "      Print the table as the Print command does (not available yet).\n"
+    "      Print the table the main window shows on page TAB, with the league's\n"
+    "      column choices and sort order. tsv (the default): one line per row,\n"
+    "      the cells as shown, separated by tabs. csv: comma-separated, the cells\n"
+    "      trimmed. html: a web page. ics (schedule only): an iCalendar file with\n"
+    "      one event per game shown, from the game's date and time (local time,\n"
+    "      no time zone) and lasting two hours; a game without a valid date and\n"
+    "      time is left out, with a note on standard error. No data file is\n"
+    "      written and the selection is not stored.\n"
+    "  scorvane [--data-dir DIR] import FILE.QKT\n"
+    "      Import a QKT file and save all lists (not available yet).\n"
+    "  scorvane [--data-dir DIR] print TAB [SELECT] [--lines L] [--shading S] [--copies N] [-o FILE.pdf]\n"
+    "      Print the table the main window shows on page TAB as the Print command\n"
+    "      prints it for the window at its designed size: to the default printer,\n"
+    "      or with -o into a PDF file (all copies in the one file). L: none,\n"
+    "      horizontal, vertical or both (ruled lines, default none); S: none,\n"
+    "      rows, columns or both (shading, default none); N: 1 to 99 (default 1).\n"
     "  scorvane [--data-dir DIR] make-schedule [SELECT]\n"
     "      Make the league's schedule and save all lists (not available yet).\n"
     "  scorvane [--data-dir DIR] check-schedule [--year I] [--league I]\n"
@@ -383,7 +399,49 @@ int RunCheckSchedule(const Arguments& parsed, const StartOptions& options, const
   return 1;
 }
 
+// Builds the tab's table as export does and prints it.
+int RunPrint(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
+  const QStringList& pos = parsed.positional;
+  if (pos.size() < 2) return Usage(QStringLiteral("print needs a TAB: teams, players, hitting, running, "
+                                                  "pitching, fielding, custom or schedule"));
+  if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
+  const int tab = TabFromName(pos[1]);
+  if (tab < 0) return Usage(QStringLiteral("unknown TAB %1").arg(pos[1]));
+  TablePrintOptions printOptions;
+  QString error = ParsePrintOptions(parsed.values.value(QStringLiteral("--lines")),
+                                    parsed.values.value(QStringLiteral("--shading")),
+                                    parsed.values.value(QStringLiteral("--copies")), printOptions);
+  if (!error.isEmpty()) return Usage(error);
+  const QString pdf = parsed.values.value(QStringLiteral("-o"));
+  if (parsed.values.contains(QStringLiteral("-o")) && (pdf.isEmpty() || pdf == QLatin1String("-")))
+    return Usage(QStringLiteral("-o needs the name of a PDF file"));
+  Selection selection;
+  error = ParseSelection(parsed, selection);
+  if (!error.isEmpty()) return Usage(error);
+
+  const QString dir = CommandDataDir(options, programDir);
+  if (dir.isEmpty()) return 1;
+  PrintedMessages messages;
+  DataStore store(dir, &messages);
+  if (!OpenSelection(store, messages, selection, dir)) return 1;
+  Grid grid;
+  NullProgress progress;
+  SilentHost host;
+  Tables tables(store, grid, progress, host);
+  tables.CurrentTab = tab;
+  tables.BuildHeaders();
+  if (messages.errors > 0) return 1;
+  return PrintTableCommand(grid, PrintFontOf(store.tableFont), tables.Caption, printOptions, pdf,
+                           options.printRunner);
+}
+
 }  // namespace
+
+bool CommandNeedsGui(const QStringList& args) {
+  Arguments parsed;
+  if (!ParseArguments(args, parsed).isEmpty() || parsed.help || parsed.version) return false;
+  return !parsed.positional.isEmpty() && parsed.positional.front() == QLatin1String("print");
+}
 
 QString ResolveDataDir(const StartOptions& options, const QString& programDir, QString& error) {
   error.clear();
@@ -435,7 +493,16 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     if (!bad.isEmpty()) return Usage(bad);
     return RunCheckSchedule(parsed, options, programDir);
   }
-  static const QStringList later = {QStringLiteral("import"), QStringLiteral("print"),
+  if (command == QLatin1String("print")) {
+    const QString bad = CheckOptions(
+        parsed,
+        {QStringLiteral("--year"), QStringLiteral("--league"), QStringLiteral("--team"), QStringLiteral("--lines"),
+         QStringLiteral("--shading"), QStringLiteral("--copies"), QStringLiteral("-o")},
+        command);
+    if (!bad.isEmpty()) return Usage(bad);
+    return RunPrint(parsed, options, programDir);
+  }
+  static const QStringList later = {QStringLiteral("import"),
                                     QStringLiteral("make-schedule"), QStringLiteral("backup")};
   if (later.contains(command)) {
     PrintError(QStringLiteral("The %1 command is not available yet.").arg(command));

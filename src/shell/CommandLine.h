@@ -3,12 +3,21 @@
 #include <QString>
 #include <QStringList>
 
+#include "print/PrintCommand.h"
+
 namespace scv {
 
 struct StartOptions {
   QString dataDir;    // empty: the default data directory
   bool demo = false;  // --demo: the demo league in its own directory
+  // How the print command reaches a printer or a PDF file; without it the
+  // command fails.
+  PrintRunner printRunner;
 };
+
+// Whether the arguments name a command that needs the graphical
+// application (print: fonts and the printing system).
+bool CommandNeedsGui(const QStringList& args);
 
 // Parses the arguments (without the program name). Returns -1 when the
 // desktop program should start, with options filled; otherwise runs the

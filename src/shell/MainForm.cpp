@@ -235,6 +235,11 @@ void MainForm::BackupItemClick() {
   views.main.FocusTable();
 }
 
+void MainForm::PrintButtonClick() {
+  if (OpenPrintForm && CommandAvailable(Command::Print)) OpenPrintForm();
+  views.main.FocusTable();
+}
+
 void MainForm::AboutItemClick() { views.main.ShowAbout(); }
 
 bool MainForm::FormCloseQuery() {

@@ -47,6 +47,8 @@ class MainForm : public TableHost {
   std::function<void()> OpenGameForm;
   // The backup dialog, once it exists (BackupItem is then made available).
   std::function<void()> OpenBackupForm;
+  // The print dialog, once it exists (Print is then made available).
+  std::function<void()> OpenPrintForm;
 
   // The notes window, once it exists: the pick list's Notes button works
   // from then on.
@@ -73,6 +75,7 @@ class MainForm : public TableHost {
   void PlayerButtonClick();
   void UpdateButtonClick();  // also the grid's double click
   void NoteButtonClick();
+  void PrintButtonClick();
   void HelpButtonClick();
   void QuitButtonClick();
   void SaveItemClick();

@@ -11,6 +11,7 @@ AppWindows::AppWindows(const QString& dataDir)
       list(&window),
       name(&window),
       player(&window, help),
+      print(&window),
       team(&window, help),
       progress(&window) {
   messages.SetParent(&window);
@@ -29,6 +30,19 @@ AppWindows::AppWindows(const QString& dataDir)
   backup.SetHelpHandler([this] { backupForm->HelpBtnClick(); });
   form->OpenBackupForm = [this] { backupForm->BackupItemClick(); };
   form->SetCommandAvailable(Command::BackupItem, true);
+
+  // Print: the dialog prints the grid under the window's caption, in the
+  // grid's font, on the printer its Setup button chooses.
+  printForm = std::make_unique<PrintFormPresenter>(
+      form->grid, [this] { return form->WindowCaption(); }, [this] { return PrintFontOf(store.tableFont); }, print,
+      printEngine, help, messages);
+  print.SetPrinter(&printEngine.Printer());
+  printEngine.SetStatusHandler([this](const QString& text) { print.ShowStatus(text); });
+  print.SetOkHandler([this] { printForm->OkButtonClick(); });
+  print.SetSetupHandler([this] { printForm->SetupButtonClick(); });
+  print.SetHelpHandler([this] { printForm->HelpButtonClick(); });
+  form->OpenPrintForm = [this] { printForm->PrintButtonClick(); };
+  form->SetCommandAvailable(Command::Print, true);
 }
 
 AppWindows::~AppWindows() {

@@ -14,6 +14,8 @@
 #include "ui/ListForm.h"
 #include "ui/MainWindow.h"
 #include "ui/MsgForm.h"
+#include "ui/PrintForm.h"
+#include "ui/QtPrintEngine.h"
 #include "ui/QtMessages.h"
 
 namespace scv {
@@ -38,10 +40,13 @@ class AppWindows {
   ListForm list;
   NameForm name;
   PlayerForm player;
+  PrintForm print;
   TeamForm team;
   MsgForm progress;
+  QtPrintEngine printEngine;
   std::unique_ptr<MainForm> form;
   std::unique_ptr<BackupFormPresenter> backupForm;
+  std::unique_ptr<PrintFormPresenter> printForm;
 };
 
 }  // namespace scv
