@@ -9,6 +9,7 @@
 #include <QMap>
 #include <QSaveFile>
 
+#include "backup/Backup.h"
 #include "print/PrintCommand.h"
 #include "shell/Export.h"
 #include "shell/Startup.h"
@@ -70,7 +71,9 @@ const char kHelp[] =
     "      there is no clash; exits 1 when there are clashes (and on an error,\n"
     "      with the reason on standard error). No data file is written.\n"
     "  scorvane [--data-dir DIR] backup DESTDIR\n"
-    "      Copy the data files to DESTDIR (not available yet).\n"
+    "      Copy every list and note file of the data directory into DESTDIR\n"
+    "      (made when missing), as Backup All does: files of the same names there\n"
+    "      are replaced. DESTDIR may not be the data directory or lie inside it.\n"
     "  scorvane --help | --version\n"
     "\n"
     "TAB:     teams players hitting running pitching fielding custom schedule\n"
@@ -491,8 +494,20 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     if (!bad.isEmpty()) return Usage(bad);
     return RunPrint(parsed, options, programDir);
   }
+  if (command == QLatin1String("backup")) {
+    const QString bad = CheckOptions(parsed, {}, command);
+    if (!bad.isEmpty()) return Usage(bad);
+    const QStringList& pos = parsed.positional;
+    if (pos.size() < 2 || pos[1].isEmpty())
+      return Usage(QStringLiteral("backup needs a DESTDIR: the directory to copy the data files into"));
+    if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
+    const QString dir = CommandDataDir(options, programDir);
+    if (dir.isEmpty()) return 1;
+    PrintedMessages messages;
+    return RunBackupCommand(dir, pos[1], messages);
+  }
   static const QStringList later = {QStringLiteral("import"),
-                                    QStringLiteral("make-schedule"), QStringLiteral("backup")};
+                                    QStringLiteral("make-schedule")};
   if (later.contains(command)) {
     PrintError(QStringLiteral("The %1 command is not available yet.").arg(command));
     return 1;
