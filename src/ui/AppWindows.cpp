@@ -10,8 +10,10 @@ AppWindows::AppWindows(const QString& dataDir)
       backup(&window),
       list(&window),
       name(&window),
+      note(&window),
       player(&window, help),
       print(&window),
+      radioNote(&window),
       team(&window, help),
       progress(&window) {
   messages.SetParent(&window);
@@ -21,6 +23,18 @@ AppWindows::AppWindows(const QString& dataDir)
   window.SetAboutDialog(&about);
   window.SetPresenter(form.get());
   list.SetHelpHandler([this] { form->pickList.HelpButtonClick(); });
+
+  // Notes: the notes window, opened from the pick list's Notes button and
+  // the main window's Notes command.
+  noteForm = std::make_unique<NoteFormPresenter>(note, note, messages, help);
+  note.SetPresenter(noteForm.get());
+  // Notes print on the program's one printer, as the tables do.
+  note.SetPrinter(&printEngine.Printer());
+  notes = std::make_unique<Notes>(store, *noteForm, radioNote, help);
+  notes->MainCaption = [this] { return form->WindowCaption(); };
+  radioNote.SetHelpHandler([this] { notes->RadioHelpButtonClick(); });
+  form->SetNoteOpener(notes.get());
+  form->SetNoteCommand([this](int tab) { notes->NoteButtonClick(tab); });
 
   // Backup All: the dialog's lists start at the data directory and the root
   // of its drive.
@@ -46,6 +60,7 @@ AppWindows::AppWindows(const QString& dataDir)
 }
 
 AppWindows::~AppWindows() {
+  note.SetPresenter(nullptr);
   store.fontView = nullptr;
   window.SetPresenter(nullptr);
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "notes/NoteForm.h"
+#include "notes/Notes.h"
 #include "shell/MainForm.h"
 #include "store/DataStore.h"
 #include "ui/AboutForm.h"
@@ -16,7 +18,9 @@
 #include "ui/MsgForm.h"
 #include "ui/PrintForm.h"
 #include "ui/QtPrintEngine.h"
+#include "ui/NoteForm.h"
 #include "ui/QtMessages.h"
+#include "ui/RadioNoteForm.h"
 
 namespace scv {
 
@@ -39,12 +43,16 @@ class AppWindows {
   BackupForm backup;
   ListForm list;
   NameForm name;
+  NoteForm note;
   PlayerForm player;
   PrintForm print;
+  RadioNoteForm radioNote;
   TeamForm team;
   MsgForm progress;
   QtPrintEngine printEngine;
   std::unique_ptr<MainForm> form;
+  std::unique_ptr<NoteFormPresenter> noteForm;
+  std::unique_ptr<Notes> notes;
   std::unique_ptr<BackupFormPresenter> backupForm;
   std::unique_ptr<PrintFormPresenter> printForm;
 };

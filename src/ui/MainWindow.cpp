@@ -281,6 +281,7 @@ void MainWindow::SetPresenter(MainForm* form) {
   wire(Command::Team, &MainForm::TeamButtonClick);
   wire(Command::Player, &MainForm::PlayerButtonClick);
   wire(Command::Update, &MainForm::UpdateButtonClick);
+  wire(Command::Note, &MainForm::NoteButtonClick);
   wire(Command::Print, &MainForm::PrintButtonClick);
   wire(Command::Help, &MainForm::HelpButtonClick);
   wire(Command::Quit, &MainForm::QuitButtonClick);

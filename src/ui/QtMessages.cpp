@@ -24,6 +24,12 @@ void QtMessages::Error(const QString& text) {
   box.exec();
 }
 
+void QtMessages::ErrorCancel(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, kTitle, text, QMessageBox::Cancel, Parent());
+  box.setObjectName(QStringLiteral("ErrorBox"));
+  box.exec();
+}
+
 void QtMessages::Information(const QString& text) {
   QMessageBox box(QMessageBox::Information, kTitle, text, QMessageBox::Ok, Parent());
   box.setObjectName(QStringLiteral("InformationBox"));

@@ -13,6 +13,7 @@ class QtMessages : public Messages {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void Error(const QString& text) override;
+  void ErrorCancel(const QString& text) override;
   void Information(const QString& text) override;
   bool Confirm(const QString& text) override;
   Answer ConfirmYesNoAll(const QString& text) override;
