@@ -17,7 +17,12 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <QPageLayout>
+#include <QPrinter>
+
+#include "print/TablePrint.h"
 #include "shell/Startup.h"
+#include "tables/Grid.h"
 #include "ui/AppWindows.h"
 #include "ui/UiSupport.h"
 
@@ -172,6 +177,38 @@ TEST(PrintTest, PrintButtonShowsTheDialogAndOkPrintsTheTable) {
   test::Pump(20);
   EXPECT_TRUE(seen);
   EXPECT_EQ(app.printEngine.PagesPrinted(), 2);
+}
+
+TEST(PrintTest, LongTableRunsOnToFurtherPagesOfThePdf) {
+  if (!HavePdfInfo()) GTEST_SKIP() << "pdfinfo is not installed";
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  Grid grid;
+  grid.SetColCount(3);
+  grid.SetRowCount(201);
+  grid.SetColWidth(0, 0);
+  grid.SetColWidth(1, 100);
+  grid.SetColWidth(2, 300);
+  for (int r = 0; r <= 200; ++r) {
+    grid.SetCell(1, r, std::to_string(r));
+    grid.SetCell(2, r, "row " + std::to_string(r));
+  }
+  const QString pdf = tmp.filePath(QStringLiteral("long.pdf"));
+  QtPrintEngine engine;
+  engine.SetPdfOutput(pdf);
+  TablePrint print(grid, {"System", 10}, "Long", {PrintLines::Both, PrintShading::Both, 1});
+  QString error;
+  ASSERT_TRUE(print.PrintCopies(engine, error)) << error.toStdString();
+
+  // Half-inch margins, lines 12 points apart; the title, a blank line and
+  // the heading take three lines of every page.
+  const double height = engine.Printer().pageLayout().fullRect(QPageLayout::Inch).height();
+  const int rowsPerPage = static_cast<int>((height - 1.0) / (12.0 / 72.0)) - 3;
+  ASSERT_GT(rowsPerPage, 0);
+  const int pages = (200 + rowsPerPage - 1) / rowsPerPage;
+  EXPECT_GT(pages, 1);
+  EXPECT_EQ(engine.PagesPrinted(), pages);
+  EXPECT_EQ(PdfPages(pdf), pages);
 }
 
 }  // namespace
