@@ -78,7 +78,7 @@ TEST(BackupFormTest, BackupAllCopiesEveryDataFileIntoTheChosenDirectory) {
     EXPECT_EQ(f->BackupBtn()->text(), QStringLiteral("Backup"));
     EXPECT_EQ(f->HelpBtn()->text(), QStringLiteral("&Help"));
     EXPECT_EQ(f->CancelBtn()->text(), QStringLiteral("&Cancel"));
-    EXPECT_EQ(QApplication::focusWidget(), f->DirectoryListBox());
+    EXPECT_EQ(f->focusWidget(), f->DirectoryListBox());
     EXPECT_FALSE(f->FileListBox()->isVisible());
     // Until the user chooses, the destination is the root of the data
     // directory's drive.
