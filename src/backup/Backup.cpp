@@ -17,7 +17,7 @@ namespace {
 
 // The file list's mask: *.Years;*.Leagues;*.Teams;*.Players;*.Games;*.Fields;
 // *.Umpires;*.Times;*.Notes
-const char* const kSuffixes[] = {".Years", ".Leagues", ".Teams", ".Players", ".Games",
+const char* const kSuffixes[] = {".Years",  ".Leagues", ".Teams", ".Players", ".Games",
                                  ".Fields", ".Umpires", ".Times", ".Notes"};
 
 #ifdef Q_OS_WIN
@@ -94,8 +94,9 @@ QString CheckBackupDestination(const QString& dataDir, const QString& destDir) {
   const QString dest = ResolvedPath(destDir);
   const QString data = ResolvedPath(dataDir);
   if (IsSameOrInside(dest, data)) {
-    return QStringLiteral("Cannot back up to %1: it is the data directory or a directory inside it. "
-                          "Choose a directory outside %2.")
+    return QStringLiteral(
+               "Cannot back up to %1: it is the data directory or a directory inside it. "
+               "Choose a directory outside %2.")
         .arg(Native(QDir::cleanPath(QDir(destDir).absolutePath())), Native(data));
   }
   const QFileInfo info(destDir);
@@ -104,8 +105,8 @@ QString CheckBackupDestination(const QString& dataDir, const QString& destDir) {
   return QString();
 }
 
-bool CopyBackupFiles(const QString& dataDir, const QString& destDir, const QStringList& names, Messages& messages,
-                     const std::function<void(int)>& onFile, int* copied) {
+bool CopyBackupFiles(const QString& dataDir, const QString& destDir, const QStringList& names,
+                     Messages& messages, const std::function<void(int)>& onFile, int* copied) {
   int count = 0;
   if (copied) *copied = 0;
   const QDir source(dataDir);

@@ -38,8 +38,8 @@ QString CheckBackupDestination(const QString& dataDir, const QString& destDir);
 // disappeared from dataDir since it was listed is skipped. onFile is called
 // with each file's position before it is copied. Returns true when every
 // file was copied; copied counts the files written.
-bool CopyBackupFiles(const QString& dataDir, const QString& destDir, const QStringList& names, Messages& messages,
-                     const std::function<void(int)>& onFile = {}, int* copied = nullptr);
+bool CopyBackupFiles(const QString& dataDir, const QString& destDir, const QStringList& names,
+                     Messages& messages, const std::function<void(int)>& onFile = {}, int* copied = nullptr);
 
 // The whole command for the command line: refuses a destination inside the
 // data directory, lists the data files afresh and copies them. Messages go

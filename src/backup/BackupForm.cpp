@@ -26,7 +26,8 @@ bool BackupFormPresenter::BackupBtnClick() {
   // Listed afresh each time, so files made since the last backup are in.
   const QStringList names = BackupFileNames(dataDir_);
   view_.ShowFileList(names);
-  const bool copied = CopyBackupFiles(dataDir_, dest, names, messages_, [this](int row) { view_.SelectFile(row); });
+  const bool copied =
+      CopyBackupFiles(dataDir_, dest, names, messages_, [this](int row) { view_.SelectFile(row); });
   view_.HideFileList();
   if (!copied) {
     view_.FocusDirectoryList();

@@ -71,7 +71,8 @@ TEST(BackupCommand, CopiesTheDataFilesRefusesBadDestinationsAndChecksUsage) {
   f.close();
   run = RunCli({"--data-dir", data.Dir(), "backup", plainFile + "/sub"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(QDir::toNativeSeparators(plainFile + "/sub").toStdString()), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(QDir::toNativeSeparators(plainFile + "/sub").toStdString()), std::string::npos)
+      << run.err;
 
   // A data directory that is not there.
   run = RunCli({"--data-dir", data.Dir() + "/none", "backup", dest});

@@ -114,9 +114,9 @@ void WriteDataDir(const TempData& data) {
   WriteBytes(data.Path("sub/Y9.Leagues"), "L|\r\n");
 }
 
-const QStringList kDataFiles = {"Baseball.Years", "Y1.Leagues",   "Y1L1.Fields",    "Y1L1.Games",
-                                "Y1L1.Teams",     "Y1L1.Times",   "Y1L1.Umpires",   "Y1L1T1.Notes",
-                                "Y1L1T1.Players", "Y2.leagues",   "Y2.Notes",       "Y2L3G12.Notes"};
+const QStringList kDataFiles = {"Baseball.Years", "Y1.Leagues", "Y1L1.Fields",  "Y1L1.Games",
+                                "Y1L1.Teams",     "Y1L1.Times", "Y1L1.Umpires", "Y1L1T1.Notes",
+                                "Y1L1T1.Players", "Y2.leagues", "Y2.Notes",     "Y2L3G12.Notes"};
 
 TEST(BackupTest, CopiesEveryListAndNoteFileAndNothingElse) {
   TempData data;
@@ -133,16 +133,17 @@ TEST(BackupTest, CopiesEveryListAndNoteFileAndNothingElse) {
   EXPECT_EQ(copied, kDataFiles);
   // Files written with CR LF line ends come out byte for byte.
   for (const QString& name : kDataFiles)
-    EXPECT_EQ(ReadBytes(QDir(dest.path()).filePath(name)), data.Read(name.toStdString())) << name.toStdString();
+    EXPECT_EQ(ReadBytes(QDir(dest.path()).filePath(name)), data.Read(name.toStdString()))
+        << name.toStdString();
 }
 
 TEST(BackupTest, CopiesLineByLineWithCrLfAndReplacesOnlyFilesOfTheSameName) {
   TempData data;
   const std::string accents = "|1|Caf\xE9 \x80\x9F\xBF|\r\n";
-  WriteBytes(data.Path("Y1L1.Teams"), "T|\n|1|Aces|\n");                // LF only
+  WriteBytes(data.Path("Y1L1.Teams"), "T|\n|1|Aces|\n");                 // LF only
   WriteBytes(data.Path("Y1.Notes"), "first\rsecond\r\nthird");           // CR, CR LF, no final break
-  WriteBytes(data.Path("Y1.Leagues"), "L|\r\n" + accents);              // bytes kept as they are
-  WriteBytes(data.Path("Y1L1.Times"), "");                              // an empty list stays empty
+  WriteBytes(data.Path("Y1.Leagues"), "L|\r\n" + accents);               // bytes kept as they are
+  WriteBytes(data.Path("Y1L1.Times"), "");                               // an empty list stays empty
   WriteBytes(data.Path("Y2.Notes"), "\r\n\r\nafter two blank lines\n");  // blank lines kept
 
   QTemporaryDir dest;
@@ -186,9 +187,9 @@ TEST(BackupTest, RefusesTheDataDirectoryAndEveryDirectoryInsideIt) {
       dataDir,
       dataDir + "/",
       QDir(dataDir).filePath("old"),
-      QDir(dataDir).filePath("new/deeper"),               // not there yet
+      QDir(dataDir).filePath("new/deeper"),  // not there yet
       QDir(root.path()).filePath("league/old/../old"),
-      QDir(root.path()).filePath("link-to-league"),       // the same directory by another name
+      QDir(root.path()).filePath("link-to-league"),  // the same directory by another name
       QDir(root.path()).filePath("link-to-league/new"),
   };
   for (const QString& dest : refused) {
@@ -234,7 +235,8 @@ TEST(BackupTest, FailedCopyNamesTheFileStopsAndLeavesNoHalfFile) {
     const QString dest = plainFile + "/backup";
     EXPECT_EQ(RunBackupCommand(data.Dir(), dest, messages), 1);
     ASSERT_EQ(messages.errors.size(), 1u);
-    EXPECT_TRUE(messages.errors[0].contains(QDir::toNativeSeparators(dest))) << messages.errors[0].toStdString();
+    EXPECT_TRUE(messages.errors[0].contains(QDir::toNativeSeparators(dest)))
+        << messages.errors[0].toStdString();
     EXPECT_TRUE(messages.errors[0].contains("Not a directory")) << messages.errors[0].toStdString();
 
     // The dialog reports it and stays open.
@@ -262,7 +264,8 @@ TEST(BackupTest, FailedCopyNamesTheFileStopsAndLeavesNoHalfFile) {
     EXPECT_EQ(RunBackupCommand(data.Dir(), dest, messages), 1);
     ASSERT_EQ(messages.errors.size(), 1u);
     const QString& text = messages.errors[0];
-    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(QDir(dest).filePath(kDataFiles[4])))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QDir::toNativeSeparators(QDir(dest).filePath(kDataFiles[4]))))
+        << text.toStdString();
     EXPECT_TRUE(text.contains("4 of 12")) << text.toStdString();
     QStringList there = QDir(dest).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     there.sort(Qt::CaseInsensitive);

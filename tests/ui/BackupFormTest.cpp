@@ -10,8 +10,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTreeView>
 
 #include "backup/Backup.h"
@@ -107,8 +107,8 @@ TEST(BackupFormTest, BackupAllCopiesEveryDataFileIntoTheChosenDirectory) {
 
   // Every list and note file, byte for byte; not the lock file nor others.
   const QStringList names = BackupFileNames(data.path());
-  EXPECT_EQ(names, (QStringList{"Baseball.Years", "Y1.Leagues", "Y1L1.Teams", "Y1L1T1.Notes", "Y1L1T1.Players",
-                                "Y1L1T1P2.Notes"}));
+  EXPECT_EQ(names, (QStringList{"Baseball.Years", "Y1.Leagues", "Y1L1.Teams", "Y1L1T1.Notes",
+                                "Y1L1T1.Players", "Y1L1T1P2.Notes"}));
   std::map<QString, QByteArray> expected;
   for (const QString& name : names) expected[name] = ReadFile(QDir(data.path()).filePath(name));
   EXPECT_EQ(Snapshot(dest.path()), expected);
