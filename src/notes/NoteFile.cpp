@@ -14,14 +14,8 @@ namespace {
 
 bool KeyChar(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'; }
 
-bool Kind(char c) {
-  switch (c) {
-    case 'Y': case 'L': case 'T': case 'P': case 'F': case 'G': case 'U':
-      return true;
-    default:
-      return false;
-  }
-}
+// The kind letters: year, league, team, player, field, game, umpire.
+bool Kind(char c) { return c != '\0' && std::string_view("YLTPFGU").find(c) != std::string_view::npos; }
 
 bool LineBreak(QChar c) {
   return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator ||
@@ -50,21 +44,37 @@ std::string NoteFileName(char kind, std::string_view key, std::string_view index
 
 bool NoteKey(const DataStore& store, char kind, std::string& key) {
   switch (kind) {
-    case 'Y': key.clear(); return true;
-    case 'L': key = store.LeaguesKey; return true;
-    case 'T': key = store.TeamsKey; return true;
-    case 'P': key = store.PlayersKey; return true;
-    case 'G': key = store.GamesKey; return true;
-    case 'F': key = store.FieldsKey; return true;
-    case 'U': key = store.UmpiresKey; return true;
-    default: return false;
+    case 'Y':
+      key.clear();
+      return true;
+    case 'L':
+      key = store.LeaguesKey;
+      return true;
+    case 'T':
+      key = store.TeamsKey;
+      return true;
+    case 'P':
+      key = store.PlayersKey;
+      return true;
+    case 'G':
+      key = store.GamesKey;
+      return true;
+    case 'F':
+      key = store.FieldsKey;
+      return true;
+    case 'U':
+      key = store.UmpiresKey;
+      return true;
+    default:
+      return false;
   }
 }
 
 bool WriteNoteFile(const QString& path, const List& lines, QString& error) {
   const QDir dir = QFileInfo(path).absoluteDir();
   if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
-    error = QStringLiteral("the directory %1 cannot be created").arg(QDir::toNativeSeparators(dir.absolutePath()));
+    error = QStringLiteral("the directory %1 cannot be created")
+                .arg(QDir::toNativeSeparators(dir.absolutePath()));
     return false;
   }
   QSaveFile file(path);

@@ -9,7 +9,8 @@
 
 namespace scv {
 
-NoteFormPresenter::NoteFormPresenter(NoteView& view_, NotePrinter& printer_, Messages& messages_, HelpView& help_)
+NoteFormPresenter::NoteFormPresenter(NoteView& view_, NotePrinter& printer_, Messages& messages_,
+                                     HelpView& help_)
     : view(view_), printer(printer_), messages(messages_), help(help_) {}
 
 bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {

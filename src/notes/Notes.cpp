@@ -132,8 +132,8 @@ std::string Notes::GameTimeText(std::string_view date, std::string_view time) {
   if (date.size() == 8 && Digits(date)) {
     const QDate day(Number(date.substr(0, 4)), Number(date.substr(4, 2)), Number(date.substr(6, 2)));
     if (day.isValid()) {
-      text = Encode(QLocale().dayName(day.dayOfWeek(), QLocale::ShortFormat)) + " " + std::to_string(day.month()) +
-             "-" + std::to_string(day.day());
+      text = Encode(QLocale().dayName(day.dayOfWeek(), QLocale::ShortFormat)) + " " +
+             std::to_string(day.month()) + "-" + std::to_string(day.day());
     }
   }
   if (time.size() == 4 && Digits(time)) {
@@ -141,8 +141,8 @@ std::string Notes::GameTimeText(std::string_view date, std::string_view time) {
     const int minute = Number(time.substr(2, 2));
     if (hour < 24 && minute < 60) {
       const int h12 = hour % 12 == 0 ? 12 : hour % 12;
-      const std::string clock = std::to_string(h12) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute) +
-                                (hour < 12 ? " am" : " pm");
+      const std::string clock = std::to_string(h12) + ":" + (minute < 10 ? "0" : "") +
+                                std::to_string(minute) + (hour < 12 ? " am" : " pm");
       text = text.empty() ? clock : text + " at " + clock;
     }
   }

@@ -44,8 +44,10 @@ bool StandardPrintDialog(QPrinter& printer, QWidget* parent) {
 }  // namespace
 
 NoteForm::NoteForm(QWidget* parent)
-    : QDialog(parent), ownPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      printer_(ownPrinter_.get()), printDialog_(StandardPrintDialog) {
+    : QDialog(parent),
+      ownPrinter_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      printer_(ownPrinter_.get()),
+      printDialog_(StandardPrintDialog) {
   setObjectName(QStringLiteral("NoteForm"));
   setModal(true);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -143,7 +145,8 @@ bool NoteForm::PrintLines(const QStringList& lines, QString& error) {
   if (!painter.begin(printer_)) {
     error = printer_->outputFileName().isEmpty()
                 ? QStringLiteral("the printer could not be started")
-                : QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(printer_->outputFileName()));
+                : QStringLiteral("%1 cannot be written")
+                      .arg(QDir::toNativeSeparators(printer_->outputFileName()));
     return false;
   }
   QFont font = memo_->font();
@@ -174,8 +177,8 @@ bool NoteForm::PrintLines(const QStringList& lines, QString& error) {
       y = top;
     }
     // One printed line per memo line: what does not fit the width is cut.
-    painter.drawText(QRect(left, y, width, lineHeight), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine |
-                                                         Qt::TextExpandTabs, line);
+    painter.drawText(QRect(left, y, width, lineHeight),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs, line);
     y += lineHeight;
   }
   if (!painter.end()) {
@@ -191,8 +194,10 @@ void NoteForm::closeEvent(QCloseEvent* event) {
   // A close check that fails keeps the window, and the text, open.
   bool allowed = presenter_ == nullptr;
   if (presenter_) Guarded([this, &allowed] { allowed = presenter_->FormCloseQuery(); });
-  if (allowed) event->accept();
-  else event->ignore();
+  if (allowed)
+    event->accept();
+  else
+    event->ignore();
 }
 
 }  // namespace scv

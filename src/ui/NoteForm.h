@@ -20,7 +20,16 @@ class NoteForm : public QDialog, public NoteView, public NotePrinter {
   Q_OBJECT
 
  public:
-  enum Button { SaveButton, CutButton, CopyButton, PasteButton, PrintButton, HelpButton, CloseButton, ButtonCount };
+  enum Button {
+    SaveButton,
+    CutButton,
+    CopyButton,
+    PasteButton,
+    PrintButton,
+    HelpButton,
+    CloseButton,
+    ButtonCount
+  };
   // The print dialog over the printer; true when the user confirms. The
   // window's own shows QPrintDialog; tests put another in its place.
   using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;

@@ -39,7 +39,8 @@ RadioNoteForm::RadioNoteForm(QWidget* parent) : QDialog(parent) {
   group_ = new QButtonGroup(this);
   const char* items[ItemCount] = {"Field",     "Game",      "Home Team", "Away Team",
                                   "Umpire #1", "Umpire #2", "Umpire #3", "Umpire #4"};
-  const char* labelNames[ItemCount] = {"FNote", "GNote", "HNote", "ANote", "U1Note", "U2Note", "U3Note", "U4Note"};
+  const char* labelNames[ItemCount] = {"FNote",  "GNote",  "HNote",  "ANote",
+                                       "U1Note", "U2Note", "U3Note", "U4Note"};
   for (int i = 0; i < ItemCount; ++i) {
     radios_[i] = new QRadioButton(QString::fromLatin1(items[i]), box);
     group_->addButton(radios_[i], i);

@@ -1,15 +1,15 @@
 #include "notes/NoteForm.h"
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 
-#include "notes/NoteFile.h"
 #include "notes/NoteFakes.h"
+#include "notes/NoteFile.h"
 #include "support/TempData.h"
 
 namespace scv::test {
@@ -99,8 +99,8 @@ TEST_F(NoteFormPresenterTest, NotesOverTheSizeLimitAreRefused) {
     EXPECT_FALSE(form.Save());
     EXPECT_TRUE(v.modified);
     EXPECT_EQ(messages.cancelErrors.size(), 2u);
-    EXPECT_EQ(messages.cancelErrors.back(),
-              QStringLiteral("Maximum Note Size is 32K - ") + QDir::toNativeSeparators(data.Path("Y1.Notes")));
+    EXPECT_EQ(messages.cancelErrors.back(), QStringLiteral("Maximum Note Size is 32K - ") +
+                                                QDir::toNativeSeparators(data.Path("Y1.Notes")));
     EXPECT_EQ(v.text.size(), kMaxNoteSize);
     v.text.remove(0, 1);
     EXPECT_TRUE(form.Save());

@@ -83,8 +83,9 @@ TEST_F(NotesTest, NotesCommandOpensTheTeamOrPlayerOfThePage) {
   const std::string second = store->CurrentLeague.CurTeam;
   ASSERT_NE(second, "1");
   form->NoteButtonClick();
-  ExpectOpened(1, "Y1L1T" + second + ".Notes",
-               QStringLiteral("2024 Majors\nTEAM: ") + Decode(store->CurrentTeam.Name) + QStringLiteral("\n"));
+  ExpectOpened(
+      1, "Y1L1T" + second + ".Notes",
+      QStringLiteral("2024 Majors\nTEAM: ") + Decode(store->CurrentTeam.Name) + QStringLiteral("\n"));
   form->TableSelectCell(form->grid.FocusColumn, 1);
   ASSERT_EQ(store->CurrentLeague.CurTeam, "1");
 
@@ -146,9 +147,14 @@ TEST_F(NotesTest, OpenNoteRefusesWhatNamesNoNote) {
   Open();
   // A title that begins with another letter, or an index that is not a
   // record number, opens nothing.
-  for (const auto& [title, index] : std::vector<std::pair<std::string, std::string>>{
-           {"team: 1 Aces", "1"}, {"", "1"}, {"Team: 1 Aces", ""}, {"Team: x", "../../etc/passwd"},
-           {"Team: x", "0"}, {"Xylophone", "1"}, {"Player: x", "1/2"}}) {
+  for (const auto& [title, index] :
+       std::vector<std::pair<std::string, std::string>>{{"team: 1 Aces", "1"},
+                                                        {"", "1"},
+                                                        {"Team: 1 Aces", ""},
+                                                        {"Team: x", "../../etc/passwd"},
+                                                        {"Team: x", "0"},
+                                                        {"Xylophone", "1"},
+                                                        {"Player: x", "1/2"}}) {
     notes->OpenNote(title, index);
     EXPECT_TRUE(notes->NotePath(title, index).isEmpty()) << title << " " << index;
   }
@@ -160,8 +166,9 @@ TEST_F(NotesTest, OpenNoteRefusesWhatNamesNoNote) {
   EXPECT_EQ(notes->NotePath("PLAYER:A", "2"), data.Path("Y1L1T1P2.Notes"));
   const std::string longTitle = "Team: " + std::string(100, 'n');
   notes->OpenNote(longTitle, "2");
-  ExpectOpened(0, "Y1L1T2.Notes", QStringLiteral("2024 Majors\n") + QString::fromLatin1(longTitle.substr(0, 80)) +
-                                      QStringLiteral("\n"));
+  ExpectOpened(
+      0, "Y1L1T2.Notes",
+      QStringLiteral("2024 Majors\n") + QString::fromLatin1(longTitle.substr(0, 80)) + QStringLiteral("\n"));
   // Neither the games nor the fields of this league are loaded yet on the
   // Teams page: their notes need those keys.
   EXPECT_TRUE(notes->NotePath("Field: 1 North", "1").isEmpty());

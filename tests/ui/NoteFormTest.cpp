@@ -90,7 +90,8 @@ TEST(NoteWindowTest, MainNotesButtonWritesTheTeamsNoteAndReopensIt) {
     EXPECT_FALSE(QFile::exists(path));
     note->ButtonWidget(NoteForm::SaveButton)->click();
     EXPECT_FALSE(note->Memo()->document()->isModified());
-    EXPECT_EQ(ReadFile(path), QByteArray("2024 Metro League\r\nTEAM: Aces\r\nCaf\xE9 \x80" "5\r\n"));
+    EXPECT_EQ(ReadFile(path), QByteArray("2024 Metro League\r\nTEAM: Aces\r\nCaf\xE9 \x80"
+                                         "5\r\n"));
     // Saved: Exit closes without asking.
     note->ButtonWidget(NoteForm::CloseButton)->click();
   });
@@ -101,7 +102,8 @@ TEST(NoteWindowTest, MainNotesButtonWritesTheTeamsNoteAndReopensIt) {
   // closing; Cancel keeps the window and the text, Yes saves and closes.
   WhenModal<NoteForm>([&](NoteForm* note) {
     steps << QStringLiteral("reopened");
-    EXPECT_EQ(note->Memo()->toPlainText(), QStringLiteral("2024 Metro League\nTEAM: Aces\nCaf\u00E9 \u20AC5\n"));
+    EXPECT_EQ(note->Memo()->toPlainText(),
+              QStringLiteral("2024 Metro League\nTEAM: Aces\nCaf\u00E9 \u20AC5\n"));
     EXPECT_EQ(note->Memo()->textCursor().position(), 0);
     Type(note->Memo(), QStringLiteral(">"));
     WhenModal<QMessageBox>([&](QMessageBox* box) {
@@ -124,7 +126,8 @@ TEST(NoteWindowTest, MainNotesButtonWritesTheTeamsNoteAndReopensIt) {
   });
   app.window.Button(Command::Note)->click();
   EXPECT_EQ(steps, (QStringList{"new", "reopened", "cancel", "yes"}));
-  EXPECT_EQ(ReadFile(path), QByteArray(">2024 Metro League\r\nTEAM: Aces\r\nCaf\xE9 \x80" "5\r\n"));
+  EXPECT_EQ(ReadFile(path), QByteArray(">2024 Metro League\r\nTEAM: Aces\r\nCaf\xE9 \x80"
+                                       "5\r\n"));
   EXPECT_FALSE(app.note.isVisible());
 }
 
@@ -141,7 +144,8 @@ TEST(NoteWindowTest, PickListNotesButtonOpensTheHighlightedItemsNote) {
     ASSERT_TRUE(list->ButtonWidget(ListView::NoteButton)->isEnabled());
     // Highlight Bears, then Notes.
     for (int r = 0; r < list->ListBox()->count(); ++r)
-      if (list->ListBox()->item(r)->text().contains(QStringLiteral("Bears"))) list->ListBox()->setCurrentRow(r);
+      if (list->ListBox()->item(r)->text().contains(QStringLiteral("Bears")))
+        list->ListBox()->setCurrentRow(r);
     WhenModal<NoteForm>([&](NoteForm* note) {
       steps << QStringLiteral("note");
       EXPECT_EQ(note->windowTitle(), NotePath(tmp, "Y1L1T2.Notes"));
@@ -223,7 +227,8 @@ TEST(NoteWindowTest, PrintsToAPdfHelpsAndRefusesOversizedNotes) {
   }
   ASSERT_TRUE(printed.startsWith("%PDF-")) << printed.left(20).toStdString();
   // 150 lines run on to more than one page.
-  const auto pages = QString::fromLatin1(printed).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
+  const auto pages =
+      QString::fromLatin1(printed).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
   EXPECT_GT(pages, 1);
   app.help.hide();
 
@@ -265,8 +270,8 @@ TEST(NoteWindowTest, GameNotesDialogOpensTheChosenNote) {
     EXPECT_EQ(radio->windowTitle(), QStringLiteral("Choose Which Notes"));
     const char* items[] = {"Field",     "Game",      "Home Team", "Away Team",
                            "Umpire #1", "Umpire #2", "Umpire #3", "Umpire #4"};
-    const char* labels[] = {"2 Riverside", "Sat 6-15 at 6:30 pm", "3 Cubs", "1 Aces", "21 Una Ump", "22 Vic Voss",
-                            " ", " "};
+    const char* labels[] = {"2 Riverside", "Sat 6-15 at 6:30 pm", "3 Cubs", "1 Aces",
+                            "21 Una Ump",  "22 Vic Voss",         " ",      " "};
     for (int i = 0; i < RadioNoteView::ItemCount; ++i) {
       const auto item = static_cast<RadioNoteView::Item>(i);
       EXPECT_EQ(radio->Radio(item)->text(), QString::fromLatin1(items[i]));
@@ -297,8 +302,9 @@ TEST(NoteWindowTest, GameNotesDialogOpensTheChosenNote) {
     WhenModal<NoteForm>([&](NoteForm* note) {
       steps << QStringLiteral("game");
       EXPECT_EQ(note->windowTitle(), NotePath(tmp, "Y1L1G1.Notes"));
-      EXPECT_EQ(note->Memo()->toPlainText(),
-                QStringLiteral("2024 Metro League\nGame: 3 Cubs vs 1 Aces  Sat 6-15 at 6:30 pm at 2 Riverside\n"));
+      EXPECT_EQ(
+          note->Memo()->toPlainText(),
+          QStringLiteral("2024 Metro League\nGame: 3 Cubs vs 1 Aces  Sat 6-15 at 6:30 pm at 2 Riverside\n"));
       note->ButtonWidget(NoteForm::CloseButton)->click();
     });
     radio->OkButton()->click();
