@@ -66,7 +66,9 @@ bool WriteListFile(const QString& path, const List& lines, QString& error) {
   }
   const std::string bytes = JoinLines(lines);
   const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  if (written != static_cast<qint64>(bytes.size())) {
+  // commit() does not see a failure of the last buffered write (a full disk),
+  // so the data is flushed and checked before the rename.
+  if (written != static_cast<qint64>(bytes.size()) || !file.flush()) {
     error = file.errorString();
     file.cancelWriting();
     return false;
