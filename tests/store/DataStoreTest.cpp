@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <functional>
 
 #include <QDir>
@@ -310,6 +312,37 @@ TEST(DataStore, FailedSaveLeavesFilesAsTheyWereAndKeepsTheChanges) {
   ASSERT_TRUE(s.SaveAll());
   EXPECT_TRUE(messages.errors.empty());
   EXPECT_EQ(data.Read("Y1L1.Teams"), "T|\r\n|1|Tigers|5||||\r\n");
+}
+
+TEST(DataStore, FullDiskNeverReplacesAListWithACutOffOne) {
+  TempData data;
+  data.Write("Baseball.Years", {"Y|0||1||||", "|2026|Season|1|"});
+  data.Write("Y1.Leagues", {"L|", "|1|Majors|1|"});
+  data.Write("Y1L1.Teams", {"T|", "|1|Tigers|||||"});
+  const auto before = data.Snapshot();
+  RecordingMessages messages;
+  DataStore s(data.Dir(), &messages);
+  ASSERT_TRUE(s.LoadYears());
+  ASSERT_TRUE(s.LoadTeams());
+  for (int i = 0; i < 20; ++i) {
+    s.CurrentTeam = TeamRecord{"", std::to_string(i), "A team with a long name", "1", "2", "", ""};
+    s.AddTeam();
+  }
+  // Files may not grow past 64 bytes while the lists are saved.
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool ok = s.SaveAll();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(ok);
+  EXPECT_TRUE(s.TeamsChanged);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Y1L1.Teams")));
+  EXPECT_EQ(data.Snapshot(), before);
 }
 
 TEST(DataStore, SaveIntoAPathThatIsNotADirectoryFailsAndReportsIt) {
