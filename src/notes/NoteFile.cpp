@@ -1,8 +1,5 @@
 #include "notes/NoteFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "store/DataStore.h"
 #include "store/Records.h"
@@ -68,36 +65,6 @@ bool NoteKey(const DataStore& store, char kind, std::string& key) {
     default:
       return false;
   }
-}
-
-bool WriteNoteFile(const QString& path, const List& lines, QString& error) {
-  const QDir dir = QFileInfo(path).absoluteDir();
-  if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
-    error = QStringLiteral("the directory %1 cannot be created")
-                .arg(QDir::toNativeSeparators(dir.absolutePath()));
-    return false;
-  }
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = file.errorString();
-    return false;
-  }
-  const std::string bytes = JoinLines(lines);
-  const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  // The last of the data may still be buffered: a write that fails there
-  // (a full disk) must not let the short file replace the old one, and the
-  // flush on commit does not tell.
-  if (written != static_cast<qint64>(bytes.size()) || !file.flush()) {
-    error = file.errorString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    error = file.errorString();
-    return false;
-  }
-  return true;
 }
 
 QString NoteText(const List& lines) {

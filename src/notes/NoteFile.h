@@ -35,11 +35,6 @@ std::string NoteFileName(char kind, std::string_view key, std::string_view index
 // games, fields and umpires. False for any other letter.
 bool NoteKey(const DataStore& store, char kind, std::string& key);
 
-// Writes a note file through a temporary file renamed over the old one: on
-// failure the old file is untouched, no temporary file remains and error
-// holds the system's reason. Creates the directory when it does not exist.
-bool WriteNoteFile(const QString& path, const List& lines, QString& error);
-
 // The memo text of a note's lines: the lines decoded, each followed by a
 // line break (so the caret can go below the last line, as in the file).
 QString NoteText(const List& lines);

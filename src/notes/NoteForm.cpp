@@ -5,6 +5,7 @@
 
 #include "notes/NoteFile.h"
 #include "shell/ListView.h"
+#include "store/ListFile.h"
 #include "store/Messages.h"
 
 namespace scv {
@@ -52,7 +53,7 @@ bool NoteFormPresenter::Save() {
     return false;
   }
   QString error;
-  if (!WriteNoteFile(path, lines, error)) {
+  if (!WriteListFile(path, lines, error)) {  // the same safe save as the lists
     messages.Error(QStringLiteral("Could not save %1: %2").arg(path, error));
     view.FocusMemo();
     return false;

@@ -305,6 +305,25 @@ QDateTime ScheduleStamp(const DataStore& store) {
   return stamp.addMSecs(-stamp.time().msec());
 }
 
+// The table the main window would show on `tab` for the selection, built
+// without a window. Members are declared in the order they must be made.
+struct CommandTable {
+  explicit CommandTable(const QString& dir) : store(dir, &messages), tables(store, grid, progress, host) {}
+  // False when the selection cannot be opened or the build reported an error.
+  bool Build(const Selection& selection, const QString& dir, int tab) {
+    if (!OpenSelection(store, messages, selection, dir)) return false;
+    tables.CurrentTab = tab;
+    tables.BuildHeaders();
+    return messages.errors == 0;
+  }
+  PrintedMessages messages;
+  DataStore store;
+  Grid grid;
+  NullProgress progress;
+  SilentHost host;
+  Tables tables;
+};
+
 int RunExport(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
   const QStringList& pos = parsed.positional;
   if (pos.size() < 2) return Usage(QStringLiteral("export needs a TAB: teams, players, hitting, running, "
@@ -327,17 +346,11 @@ int RunExport(const Arguments& parsed, const StartOptions& options, const QStrin
 
   const QString dir = CommandDataDir(options, programDir);
   if (dir.isEmpty()) return 1;
-  PrintedMessages messages;
-  DataStore store(dir, &messages);
-  if (!OpenSelection(store, messages, selection, dir)) return 1;
-
-  Grid grid;
-  NullProgress progress;
-  SilentHost host;
-  Tables tables(store, grid, progress, host);
-  tables.CurrentTab = tab;
-  tables.BuildHeaders();
-  if (messages.errors > 0) return 1;
+  CommandTable table(dir);
+  if (!table.Build(selection, dir, tab)) return 1;
+  const Grid& grid = table.grid;
+  const DataStore& store = table.store;
+  const Tables& tables = table.tables;
 
   QByteArray bytes;
   switch (format) {
@@ -413,18 +426,10 @@ int RunPrint(const Arguments& parsed, const StartOptions& options, const QString
 
   const QString dir = CommandDataDir(options, programDir);
   if (dir.isEmpty()) return 1;
-  PrintedMessages messages;
-  DataStore store(dir, &messages);
-  if (!OpenSelection(store, messages, selection, dir)) return 1;
-  Grid grid;
-  NullProgress progress;
-  SilentHost host;
-  Tables tables(store, grid, progress, host);
-  tables.CurrentTab = tab;
-  tables.BuildHeaders();
-  if (messages.errors > 0) return 1;
-  return PrintTableCommand(grid, PrintFontOf(store.tableFont), tables.Caption, printOptions, pdf,
-                           options.printRunner);
+  CommandTable table(dir);
+  if (!table.Build(selection, dir, tab)) return 1;
+  return PrintTableCommand(table.grid, PrintFontOf(table.store.tableFont), table.tables.Caption, printOptions,
+                           pdf, options.printRunner);
 }
 
 }  // namespace
