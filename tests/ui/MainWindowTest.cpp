@@ -29,13 +29,10 @@ namespace {
 
 using test::Key;
 using test::Pump;
+using test::ReadFile;
+using test::WriteFile;
 using test::Type;
 using test::WhenModal;
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void Activate(QWidget& w) {
   // The offscreen platform does not give the focus back to the main window

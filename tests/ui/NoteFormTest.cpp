@@ -27,19 +27,10 @@ namespace {
 
 using test::Key;
 using test::Pump;
+using test::ReadFile;
+using test::WriteFile;
 using test::Type;
 using test::WhenModal;
-
-QByteArray ReadFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  f.write(bytes);
-}
 
 void Start(AppWindows& app) {
   app.Show();

@@ -12,6 +12,17 @@ Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int 
 
 namespace scv::test {
 
+QByteArray ReadFile(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  f.write(bytes);
+}
+
 void Pump(int ms) {
   QElapsedTimer clock;
   clock.start();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QString>
@@ -55,6 +56,11 @@ void Type(QWidget* target, const QString& text);
 
 // Processes events for ms milliseconds.
 void Pump(int ms = 20);
+
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+// Replaces a file with the bytes.
+void WriteFile(const QString& path, const QByteArray& bytes);
 
 // Writes a small league into dir: one year "2024 Spring", one league with
 // three teams (the first has two players).
