@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QMessageBox>
 
-#include "shell/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "shell/Startup.h"
 #include "ui/AppWindows.h"
 #include "ui/QtPrintEngine.h"

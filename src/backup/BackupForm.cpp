@@ -1,7 +1,7 @@
 #include "backup/BackupForm.h"
 
 #include "backup/Backup.h"
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 #include "store/Messages.h"
 
 namespace scv {

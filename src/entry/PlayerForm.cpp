@@ -1,7 +1,7 @@
 #include "entry/PlayerForm.h"
 
 #include "entry/TeamForm.h"
-#include "shell/PickList.h"
+#include "dialogs/PickList.h"
 #include "store/DataStore.h"
 #include "store/Messages.h"
 #include "store/Text.h"

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "notes/NoteFile.h"
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 #include "store/ListFile.h"
 #include "store/Messages.h"
 

@@ -11,7 +11,7 @@
 
 #include "notes/NoteForm.h"
 #include "notes/NoteViews.h"
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 
 namespace scv {
 

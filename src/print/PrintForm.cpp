@@ -1,6 +1,6 @@
 #include "print/PrintForm.h"
 
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 #include "store/Messages.h"
 #include "store/Text.h"
 

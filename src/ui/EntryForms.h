@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "entry/EntryViews.h"
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 
 class QButtonGroup;
 class QLineEdit;

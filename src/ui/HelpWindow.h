@@ -4,7 +4,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 
 class QTextBrowser;
 

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 
 class QLineEdit;
 class QListWidget;

@@ -9,7 +9,7 @@
 #include "print/PrintCommand.h"
 #include "print/PrintForm.h"
 #include "print/TablePrint.h"
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 #include "store/DataStore.h"
 #include "store/Messages.h"
 #include "tables/Grid.h"

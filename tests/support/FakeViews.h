@@ -12,7 +12,7 @@
 #include <QString>
 
 #include "entry/EntryViews.h"
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 #include "shell/MainView.h"
 #include "store/Messages.h"
 #include "store/Records.h"

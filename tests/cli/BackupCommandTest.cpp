@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "shell/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "support/TempData.h"
 
 namespace scv {

@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-#include "shell/CommandLine.h"
-#include "shell/Export.h"
+#include "cli/CommandLine.h"
+#include "cli/Export.h"
 #include "support/TempData.h"
 #include "tables/Grid.h"
 

@@ -1,4 +1,4 @@
-#include "shell/Export.h"
+#include "cli/Export.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "shell/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <cstdio>
 #include <optional>
@@ -11,7 +11,7 @@
 
 #include "backup/Backup.h"
 #include "print/PrintCommand.h"
-#include "shell/Export.h"
+#include "cli/Export.h"
 #include "shell/Startup.h"
 #include "store/DataStore.h"
 #include "store/Messages.h"

@@ -1,4 +1,4 @@
-#include "shell/PickList.h"
+#include "dialogs/PickList.h"
 
 #include <algorithm>
 #include <vector>

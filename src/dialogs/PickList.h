@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/ListView.h"
+#include "dialogs/ListView.h"
 #include "store/ListFile.h"
 #include "store/Messages.h"
 

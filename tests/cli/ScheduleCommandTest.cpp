@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QLocale>
 
-#include "shell/CommandLine.h"
-#include "shell/Export.h"
+#include "cli/CommandLine.h"
+#include "cli/Export.h"
 #include "store/DataStore.h"
 #include "support/TempData.h"
 
