@@ -18,6 +18,7 @@ MainForm::MainForm(DataStore& store_, const MainViews& views_)
       views(views_),
       tables(store_, grid, views_.progress, *this),
       pickList(views_.list, views_.name, views_.messages, views_.help),
+      scheduleListBox(store_, pickList),
       teamForm(store_, views_.team, views_.messages, tables),
       playerForm(store_, views_.player, views_.messages, tables) {
   available_.fill(true);

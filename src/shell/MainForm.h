@@ -12,6 +12,7 @@
 #include "dialogs/ListView.h"
 #include "shell/MainView.h"
 #include "dialogs/PickList.h"
+#include "schedule/ScheduleListBox.h"
 #include "store/DataStore.h"
 #include "store/Messages.h"
 #include "tables/Tables.h"
@@ -39,11 +40,14 @@ class MainForm : public TableHost {
   Grid grid;
   Tables tables;
   PickList pickList;
+  // Fields, teams and umpires of the schedule, picked through pickList; its
+  // pick slots are shared by the game window and the schedule's filter.
+  ScheduleListBox scheduleListBox;
   TeamFormPresenter teamForm;
   PlayerFormPresenter playerForm;
 
-  // The game window on the Schedule tab's Update; until it exists Update
-  // there only makes sure a league is chosen.
+  // The game window, opened by Update on the Schedule tab once a league is
+  // chosen.
   std::function<void()> OpenGameForm;
   // The backup dialog, once it exists (BackupItem is then made available).
   std::function<void()> OpenBackupForm;

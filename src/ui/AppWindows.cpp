@@ -8,6 +8,7 @@ AppWindows::AppWindows(const QString& dataDir)
       help(&window),
       about(&window, dataDir),
       backup(&window),
+      game(&window),
       list(&window),
       name(&window),
       note(&window),
@@ -57,10 +58,18 @@ AppWindows::AppWindows(const QString& dataDir)
   print.SetHelpHandler([this] { printForm->HelpButtonClick(); });
   form->OpenPrintForm = [this] { printForm->PrintButtonClick(); };
   form->SetCommandAvailable(Command::Print, true);
+
+  // The game window: Update on the Schedule tab. Its Make button waits for
+  // the schedule maker (gameForm->MakeSchedule).
+  gameForm =
+      std::make_unique<GameFormPresenter>(store, form->tables, form->scheduleListBox, game, messages, help);
+  game.SetPresenter(gameForm.get());
+  form->OpenGameForm = [this] { gameForm->Run(); };
 }
 
 AppWindows::~AppWindows() {
   note.SetPresenter(nullptr);
+  game.SetPresenter(nullptr);
   store.fontView = nullptr;
   window.SetPresenter(nullptr);
 }

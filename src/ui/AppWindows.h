@@ -7,11 +7,13 @@
 
 #include "notes/NoteForm.h"
 #include "notes/Notes.h"
+#include "schedule/GameForm.h"
 #include "shell/MainForm.h"
 #include "store/DataStore.h"
 #include "ui/AboutForm.h"
 #include "ui/BackupForm.h"
 #include "ui/EntryForms.h"
+#include "ui/GameForm.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListForm.h"
 #include "ui/MainWindow.h"
@@ -41,6 +43,7 @@ class AppWindows {
   HelpWindow help;
   AboutForm about;
   BackupForm backup;
+  GameForm game;
   ListForm list;
   NameForm name;
   NoteForm note;
@@ -55,6 +58,7 @@ class AppWindows {
   std::unique_ptr<Notes> notes;
   std::unique_ptr<BackupFormPresenter> backupForm;
   std::unique_ptr<PrintFormPresenter> printForm;
+  std::unique_ptr<GameFormPresenter> gameForm;
 };
 
 }  // namespace scv
