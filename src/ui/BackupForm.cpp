@@ -18,6 +18,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "ui/Guarded.h"
+
 namespace scv {
 
 namespace {
@@ -307,15 +309,6 @@ void BackupForm::resizeEvent(QResizeEvent* event) {
   files_->setGeometry(rect());
 }
 
-void BackupForm::Guarded(const std::function<void()>& action) {
-  // Nothing may escape into Qt's event loop.
-  try {
-    action();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QString::fromLocal8Bit(e.what()));
-  } catch (...) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QStringLiteral("Unexpected error."));
-  }
-}
+void BackupForm::Guarded(const std::function<void()>& action) { scv::Guarded(this, action); }
 
 }  // namespace scv

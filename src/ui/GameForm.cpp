@@ -1,13 +1,10 @@
 #include "ui/GameForm.h"
 
-#include <exception>
-
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +12,7 @@
 
 #include "schedule/GameForm.h"
 #include "store/Text.h"
+#include "ui/Guarded.h"
 #include "ui/ListForm.h"
 
 namespace scv {
@@ -217,29 +215,18 @@ GameForm::GameForm(QWidget* parent) : QDialog(parent) {
   connect(buttons_[CancelButton], &QPushButton::clicked, this, &GameForm::reject);
   for (int r = 0; r < kRows; ++r) {
     connect(picks_[static_cast<size_t>(r)], &QPushButton::clicked, this, [this, r] {
-      if (presenter_) Guarded([this, r] { presenter_->PickButtonClick(r); });
+      if (presenter_) Guarded(this, [this, r] { presenter_->PickButtonClick(r); });
     });
     connect(clears_[static_cast<size_t>(r)], &QPushButton::clicked, this, [this, r] {
-      if (presenter_) Guarded([this, r] { presenter_->ClearButtonClick(r); });
+      if (presenter_) Guarded(this, [this, r] { presenter_->ClearButtonClick(r); });
     });
   }
 }
 
 void GameForm::Forward(QPushButton* button, void (GameFormPresenter::*handler)()) {
   connect(button, &QPushButton::clicked, this, [this, handler] {
-    if (presenter_) Guarded([this, handler] { (presenter_->*handler)(); });
+    if (presenter_) Guarded(this, [this, handler] { (presenter_->*handler)(); });
   });
-}
-
-void GameForm::Guarded(const std::function<void()>& action) {
-  // Nothing may escape into Qt's event loop.
-  try {
-    action();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QString::fromLocal8Bit(e.what()));
-  } catch (...) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QStringLiteral("Unexpected error."));
-  }
 }
 
 bool GameForm::eventFilter(QObject* watched, QEvent* event) {
@@ -248,7 +235,7 @@ bool GameForm::eventFilter(QObject* watched, QEvent* event) {
     for (int r = 0; r < kRows; ++r) {
       const auto i = static_cast<size_t>(r);
       if ((watched == noLabels_[i] || watched == nameLabels_[i]) && presenter_) {
-        Guarded([this, r] { presenter_->PickButtonClick(r); });
+        Guarded(this, [this, r] { presenter_->PickButtonClick(r); });
         return true;
       }
     }

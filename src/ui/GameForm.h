@@ -3,7 +3,6 @@
 // rows (field, home team, away team, umpires 1 to 4) and the window's
 // buttons. Every button goes to the game window's presenter.
 #include <array>
-#include <functional>
 
 #include <QDialog>
 
@@ -62,7 +61,6 @@ class GameForm : public QDialog, public GameFormView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Guarded(const std::function<void()>& action);
   void Forward(QPushButton* button, void (GameFormPresenter::*handler)());
 
   GameFormPresenter* presenter_ = nullptr;

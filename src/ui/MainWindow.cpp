@@ -23,6 +23,7 @@
 #include "store/Text.h"
 #include "tables/Tables.h"
 #include "ui/Glyphs.h"
+#include "ui/Guarded.h"
 
 namespace scv {
 
@@ -302,16 +303,7 @@ void MainWindow::Run(Command command) {
   if (handler) Guarded(handler);
 }
 
-void MainWindow::Guarded(const std::function<void()>& action) {
-  // Nothing may escape into Qt's event loop.
-  try {
-    action();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QString::fromLocal8Bit(e.what()));
-  } catch (...) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QStringLiteral("Unexpected error."));
-  }
-}
+void MainWindow::Guarded(const std::function<void()>& action) { scv::Guarded(this, action); }
 
 void MainWindow::FormShow() {
   if (!form_ || started_) return;

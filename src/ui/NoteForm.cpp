@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "notes/NoteForm.h"
+#include "ui/Guarded.h"
 #include "ui/ListForm.h"
 
 namespace scv {
@@ -101,16 +102,7 @@ NoteForm::NoteForm(QWidget* parent)
 
 NoteForm::~NoteForm() = default;
 
-void NoteForm::Guarded(const std::function<void()>& action) {
-  // Nothing may escape into Qt's event loop.
-  try {
-    action();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QString::fromLocal8Bit(e.what()));
-  } catch (...) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QStringLiteral("Unexpected error."));
-  }
-}
+void NoteForm::Guarded(const std::function<void()>& action) { scv::Guarded(this, action); }
 
 void NoteForm::SetCaption(const QString& caption) { setWindowTitle(caption); }
 QString NoteForm::Caption() const { return windowTitle(); }

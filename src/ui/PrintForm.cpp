@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/Guarded.h"
 #include "ui/ListForm.h"
 
 namespace scv {
@@ -116,15 +117,7 @@ PrintForm::PrintForm(QWidget* parent) : QDialog(parent) {
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PrintForm::Guarded(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QString::fromLocal8Bit(e.what()));
-  } catch (...) {
-    QMessageBox::critical(this, QStringLiteral("Scorvane"), QStringLiteral("Unexpected error."));
-  }
-}
+void PrintForm::Guarded(const std::function<void()>& action) { scv::Guarded(this, action); }
 
 QRadioButton* PrintForm::LinesItem(int i) const { return qobject_cast<QRadioButton*>(lines_->button(i)); }
 QRadioButton* PrintForm::ShadingItem(int i) const { return qobject_cast<QRadioButton*>(shading_->button(i)); }
