@@ -213,6 +213,19 @@ TEST_F(GameFormTest, OkAndAddStoreTheWindow) {
   EXPECT_EQ(store->Games.size(), 4u);
   EXPECT_EQ(store->Games.at(3), "|20240601|1900||||2||||||");
   EXPECT_EQ(Keys(), Strings{"3"});
+
+  // A schedule that cannot take another game refuses Add; the game shown
+  // stays as it was.
+  tables->ClearScheduleFilter();
+  tables->ShowTable();
+  store->Games.resize(100000, "|20240601|1900||||||||||");
+  Run([&](FakeGameFormView& v) {
+    v[Box::EditDa] = "2";
+    form->AddButtonClick();
+  });
+  EXPECT_EQ(messages.errors.back(), QStringLiteral("No more than 99999 games fit in the schedule."));
+  EXPECT_EQ(store->Games.size(), 100000u);
+  EXPECT_EQ(store->Games.at(3), "|20240601|1900||||2||||||");
 }
 
 TEST_F(GameFormTest, DeleteMarksTheGameOrEmptiesTheSchedule) {
