@@ -10,6 +10,7 @@
 #include <QSaveFile>
 
 #include "backup/Backup.h"
+#include "import/QktImport.h"
 #include "print/PrintCommand.h"
 #include "cli/Export.h"
 #include "shell/Startup.h"
@@ -51,7 +52,12 @@ const char kHelp[] =
     "      time is left out, with a note on standard error. No data file is\n"
     "      written and the selection is not stored.\n"
     "  scorvane [--data-dir DIR] import FILE.QKT\n"
-    "      Import a QKT file and save all lists (not available yet).\n"
+    "      Add every season of a QKT statistics file as a new year, with its\n"
+    "      leagues, teams, players, games, fields, umpires and the notes of the\n"
+    "      .QKN files beside it, as Import QKT does; then save all lists. The\n"
+    "      imported season becomes the current selection. A file whose name does\n"
+    "      not end in .QKT, that cannot be read, or that claims more records than\n"
+    "      a list can keep adds nothing.\n"
     "  scorvane [--data-dir DIR] print TAB [SELECT] [--lines L] [--shading S] [--copies N] [-o FILE.pdf]\n"
     "      Print the table the main window shows on page TAB as the Print command\n"
     "      prints it for the window at its designed size: to the default printer,\n"
@@ -432,6 +438,28 @@ int RunPrint(const Arguments& parsed, const StartOptions& options, const QString
                            pdf, options.printRunner);
 }
 
+// Imports the file as the menu command does and saves every list. The data
+// directory is locked meanwhile: a window open on it would write its own
+// years list over the imported seasons.
+int RunImport(const QString& file, const StartOptions& options, const QString& programDir) {
+  const QString dir = CommandDataDir(options, programDir);
+  if (dir.isEmpty()) return 1;
+  DataDirLock lock;
+  QString error;
+  if (!lock.Acquire(dir, error)) {
+    PrintError(error);
+    return 1;
+  }
+  PrintedMessages messages;
+  DataStore store(dir, &messages);
+  if (!store.LoadYears() || messages.errors > 0) return 1;
+  NullProgress progress;
+  const ImportResult result = ImportQkt(store, file, messages, progress);
+  if (result == ImportResult::Refused) return 1;
+  const bool saved = store.SaveAll();
+  return saved && result == ImportResult::Imported && messages.errors == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 bool CommandNeedsGui(const QStringList& args) {
@@ -511,9 +539,15 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     PrintedMessages messages;
     return RunBackupCommand(dir, pos[1], messages);
   }
-  static const QStringList later = {QStringLiteral("import"),
-                                    QStringLiteral("make-schedule")};
-  if (later.contains(command)) {
+  if (command == QLatin1String("import")) {
+    const QString bad = CheckOptions(parsed, {}, command);
+    if (!bad.isEmpty()) return Usage(bad);
+    const QStringList& pos = parsed.positional;
+    if (pos.size() < 2 || pos[1].isEmpty()) return Usage(QStringLiteral("import needs the QKT file to import"));
+    if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
+    return RunImport(pos[1], options, programDir);
+  }
+  if (command == QLatin1String("make-schedule")) {
     PrintError(QStringLiteral("The %1 command is not available yet.").arg(command));
     return 1;
   }

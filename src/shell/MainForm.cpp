@@ -236,6 +236,11 @@ void MainForm::BackupItemClick() {
   views.main.FocusTable();
 }
 
+void MainForm::ImportItemClick() {
+  if (RunImport && CommandAvailable(Command::ImportItem)) RunImport();
+  views.main.FocusTable();
+}
+
 void MainForm::PrintButtonClick() {
   if (OpenPrintForm && CommandAvailable(Command::Print)) OpenPrintForm();
   views.main.FocusTable();

@@ -53,6 +53,8 @@ class MainForm : public TableHost {
   std::function<void()> OpenBackupForm;
   // The print dialog, once it exists (Print is then made available).
   std::function<void()> OpenPrintForm;
+  // The QKT import, once it exists (ImportItem is then made available).
+  std::function<void()> RunImport;
 
   // The notes window, once it exists: the pick list's Notes button works
   // from then on.
@@ -84,6 +86,7 @@ class MainForm : public TableHost {
   void QuitButtonClick();
   void SaveItemClick();
   void BackupItemClick();
+  void ImportItemClick();
   void AboutItemClick();
 
   void BottomTabClick(int tab);

@@ -14,6 +14,9 @@ class Messages {
   // note); where there is no such box it is an ordinary error.
   virtual void ErrorCancel(const QString& text) { Error(text); }
   virtual void Information(const QString& text) = 0;
+  // A warning box with an OK button; where there is no such box it is an
+  // ordinary error.
+  virtual void Warning(const QString& text) { Error(text); }
   // Yes/No confirmation; true for Yes.
   virtual bool Confirm(const QString& text) = 0;
   virtual Answer ConfirmYesNoAll(const QString& text) = 0;

@@ -12,6 +12,7 @@ AppWindows::AppWindows(const QString& dataDir)
       list(&window),
       name(&window),
       note(&window),
+      openDialog(&window),
       player(&window, help),
       print(&window),
       radioNote(&window),
@@ -65,6 +66,13 @@ AppWindows::AppWindows(const QString& dataDir)
       std::make_unique<GameFormPresenter>(store, form->tables, form->scheduleListBox, game, messages, help);
   game.SetPresenter(gameForm.get());
   form->OpenGameForm = [this] { gameForm->Run(); };
+
+  // Import QKT: the file dialog starts in the data directory.
+  openDialog.setDirectory(store.DataDir);
+  openDialog.SetHelpHandler([this] { help.OpenHelp(QStringLiteral("Import_QKT")); });
+  importer = std::make_unique<ImportPresenter>(store, form->tables, openDialog, messages);
+  form->RunImport = [this] { importer->ImportItemClick(); };
+  form->SetCommandAvailable(Command::ImportItem, true);
 }
 
 AppWindows::~AppWindows() {

@@ -21,6 +21,7 @@
 #include "ui/PrintForm.h"
 #include "ui/QtPrintEngine.h"
 #include "ui/NoteForm.h"
+#include "ui/OpenDialog.h"
 #include "ui/QtMessages.h"
 #include "ui/RadioNoteForm.h"
 
@@ -47,6 +48,7 @@ class AppWindows {
   ListForm list;
   NameForm name;
   NoteForm note;
+  OpenDialog openDialog;
   PlayerForm player;
   PrintForm print;
   RadioNoteForm radioNote;
@@ -59,6 +61,7 @@ class AppWindows {
   std::unique_ptr<BackupFormPresenter> backupForm;
   std::unique_ptr<PrintFormPresenter> printForm;
   std::unique_ptr<GameFormPresenter> gameForm;
+  std::unique_ptr<ImportPresenter> importer;
 };
 
 }  // namespace scv

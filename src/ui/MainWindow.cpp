@@ -288,6 +288,7 @@ void MainWindow::SetPresenter(MainForm* form) {
   wire(Command::Quit, &MainForm::QuitButtonClick);
   wire(Command::SaveItem, &MainForm::SaveItemClick);
   wire(Command::BackupItem, &MainForm::BackupItemClick);
+  wire(Command::ImportItem, &MainForm::ImportItemClick);
   wire(Command::HelpItem, &MainForm::HelpButtonClick);
   wire(Command::AboutItem, &MainForm::AboutItemClick);
   wire(Command::QuitItem, &MainForm::QuitButtonClick);

@@ -36,6 +36,12 @@ void QtMessages::Information(const QString& text) {
   box.exec();
 }
 
+void QtMessages::Warning(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, Parent());
+  box.setObjectName(QStringLiteral("WarningBox"));
+  box.exec();
+}
+
 bool QtMessages::Confirm(const QString& text) {
   QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::Yes | QMessageBox::No, Parent());
   box.setObjectName(QStringLiteral("ConfirmBox"));

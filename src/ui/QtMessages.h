@@ -15,6 +15,7 @@ class QtMessages : public Messages {
   void Error(const QString& text) override;
   void ErrorCancel(const QString& text) override;
   void Information(const QString& text) override;
+  void Warning(const QString& text) override;
   bool Confirm(const QString& text) override;
   Answer ConfirmYesNoAll(const QString& text) override;
   Answer ConfirmYesNoCancel(const QString& text) override;

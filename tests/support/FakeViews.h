@@ -227,12 +227,13 @@ class FakeNoteOpener : public NoteOpener {
 // or Cancel, when a script is used up).
 class FakeMessages : public Messages {
  public:
-  std::vector<QString> errors, informations, confirms;
+  std::vector<QString> errors, informations, warnings, confirms;
   std::deque<bool> confirmAnswers;
   std::deque<Answer> otherAnswers;
 
   void Error(const QString& t) override { errors.push_back(t); }
   void Information(const QString& t) override { informations.push_back(t); }
+  void Warning(const QString& t) override { warnings.push_back(t); }
   bool Confirm(const QString& t) override {
     confirms.push_back(t);
     if (confirmAnswers.empty()) return false;

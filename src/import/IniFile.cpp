@@ -1,0 +1,234 @@
+#include "import/IniFile.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "store/Text.h"
+
+namespace scv {
+
+namespace {
+
+// Names compare as the program's upper case makes them (ASCII and the
+// Windows-1252 accented letters).
+const std::array<unsigned char, 256>& Fold() {
+  static const std::array<unsigned char, 256> table = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) {
+      const std::string upper = UpperCase(std::string(1, static_cast<char>(c)));
+      t[static_cast<size_t>(c)] = static_cast<unsigned char>(upper.size() == 1 ? upper[0] : c);
+    }
+    return t;
+  }();
+  return table;
+}
+
+uint64_t HashName(std::string_view name) {
+  const auto& fold = Fold();
+  uint64_t h = 1469598103934665603ull;
+  for (char c : name) {
+    h ^= fold[static_cast<unsigned char>(c)];
+    h *= 1099511628211ull;
+  }
+  return h ^ (h >> 29);
+}
+
+uint64_t HashKey(int section, std::string_view key) {
+  uint64_t h = HashName(key) + static_cast<uint64_t>(section) * 0x9E3779B97F4A7C15ull;
+  return h ^ (h >> 31);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  const auto& fold = Fold();
+  for (size_t i = 0; i < a.size(); ++i)
+    if (fold[static_cast<unsigned char>(a[i])] != fold[static_cast<unsigned char>(b[i])]) return false;
+  return true;
+}
+
+bool Blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && Blank(s[b])) ++b;
+  while (e > b && Blank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+size_t SlotCount(size_t entries) {
+  size_t n = 16;
+  while (n < entries * 2) n *= 2;
+  return n;
+}
+
+}  // namespace
+
+bool IniFile::Load(const QString& path, QString& error) {
+  Parse(std::string());
+  const QFileInfo info(path);
+  if (info.isDir()) {
+    error = QStringLiteral("it is a directory, not a file");
+    return false;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = file.errorString();
+    return false;
+  }
+  std::string bytes;
+  bytes.resize(static_cast<size_t>(std::max<qint64>(file.size(), 0)));
+  qint64 got = 0;
+  for (;;) {
+    if (static_cast<size_t>(got) == bytes.size()) bytes.resize(bytes.size() + 65536);
+    const qint64 n = file.read(bytes.data() + got, static_cast<qint64>(bytes.size()) - got);
+    if (n < 0) {
+      error = file.errorString();
+      return false;
+    }
+    if (n == 0) break;
+    got += n;
+  }
+  bytes.resize(static_cast<size_t>(got));
+  Parse(std::move(bytes));
+  return true;
+}
+
+void IniFile::Parse(std::string bytes) {
+  bytes_ = std::move(bytes);
+  sectionNames_.clear();
+  sections_.clear();
+  keys_.clear();
+  const std::string_view text(bytes_);
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  keys_.reserve(lines);
+  sectionSlots_.assign(SlotCount(64), 0);
+  keySlots_.assign(SlotCount(lines), 0);
+
+  size_t pos = 0;
+  const size_t n = text.size();
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;  // a UTF-8 byte order mark
+  int section = -1;
+  while (pos < n) {
+    size_t end = pos;
+    while (end < n && text[end] != '\n' && text[end] != '\r') ++end;
+    const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
+    pos = end + 1;
+    if (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n') ++pos;
+
+    if (line.empty() || line.front() == ';') continue;
+    if (line.front() == '[') {
+      const size_t close = line.find(']');
+      if (close != std::string_view::npos) section = AddSection(TrimBlanks(line.substr(1, close - 1)));
+      continue;
+    }
+    if (section < 0) continue;
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos) continue;
+    const std::string_view key = TrimBlanks(line.substr(0, eq));
+    if (key.empty()) continue;
+    std::string_view value = TrimBlanks(line.substr(eq + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+      value = value.substr(1, value.size() - 2);
+    AddKey(section, key, value);
+  }
+}
+
+int IniFile::FindSection(std::string_view name, uint64_t hash) const {
+  const size_t mask = sectionSlots_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const uint32_t slot = sectionSlots_[i];
+    if (slot == 0) return -1;
+    const SectionEntry& e = sections_[slot - 1];
+    if (e.hash == hash && SameName(e.name, name)) return static_cast<int>(slot - 1);
+  }
+}
+
+int IniFile::AddSection(std::string_view name) {
+  const uint64_t hash = HashName(name);
+  if (FindSection(name, hash) >= 0) return -1;
+  if ((sections_.size() + 1) * 2 >= sectionSlots_.size()) {
+    sectionSlots_.assign(sectionSlots_.size() * 2, 0);
+    const size_t mask = sectionSlots_.size() - 1;
+    for (size_t k = 0; k < sections_.size(); ++k) {
+      size_t i = sections_[k].hash & mask;
+      while (sectionSlots_[i] != 0) i = (i + 1) & mask;
+      sectionSlots_[i] = static_cast<uint32_t>(k + 1);
+    }
+  }
+  sections_.push_back({hash, name});
+  sectionNames_.push_back(name);
+  const size_t mask = sectionSlots_.size() - 1;
+  size_t i = hash & mask;
+  while (sectionSlots_[i] != 0) i = (i + 1) & mask;
+  sectionSlots_[i] = static_cast<uint32_t>(sections_.size());
+  return static_cast<int>(sections_.size() - 1);
+}
+
+void IniFile::AddKey(int section, std::string_view key, std::string_view value) {
+  const uint64_t hash = HashKey(section, key);
+  size_t mask = keySlots_.size() - 1;
+  size_t i = hash & mask;
+  for (; keySlots_[i] != 0; i = (i + 1) & mask) {
+    const KeyEntry& e = keys_[keySlots_[i] - 1];
+    if (e.hash == hash && e.section == section && SameName(e.key, key)) return;  // the first one stays
+  }
+  keys_.push_back({hash, section, key, value});
+  if (keys_.size() * 2 >= keySlots_.size()) {
+    keySlots_.assign(keySlots_.size() * 2, 0);
+    mask = keySlots_.size() - 1;
+    for (size_t k = 0; k < keys_.size(); ++k) {
+      size_t j = keys_[k].hash & mask;
+      while (keySlots_[j] != 0) j = (j + 1) & mask;
+      keySlots_[j] = static_cast<uint32_t>(k + 1);
+    }
+    return;
+  }
+  keySlots_[i] = static_cast<uint32_t>(keys_.size());
+}
+
+int IniFile::Section(std::string_view name) const { return FindSection(name, HashName(name)); }
+
+std::string_view IniFile::Value(int section, std::string_view key) const {
+  if (section < 0) return {};
+  const uint64_t hash = HashKey(section, key);
+  const size_t mask = keySlots_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const uint32_t slot = keySlots_[i];
+    if (slot == 0) return {};
+    const KeyEntry& e = keys_[slot - 1];
+    if (e.hash == hash && e.section == section && SameName(e.key, key)) return e.value;
+  }
+}
+
+int64_t IniFile::ParseCount(std::string_view text) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int base = 10;
+  if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      break;
+    value = value > (kMax - digit) / base ? kMax : value * base + digit;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace scv

@@ -1,0 +1,462 @@
+#include "import/QktImport.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include "import/IniFile.h"
+#include "notes/NoteFile.h"
+#include "store/DataStore.h"
+#include "store/Messages.h"
+#include "store/Text.h"
+#include "tables/Tables.h"
+
+namespace scv {
+
+const char kQktWrongExtension[] = "The File Extension Must be .QKT";
+const char kQktTooManyRecords[] = "The QKT file holds more records than a list can keep";
+
+namespace {
+
+// The most records a list can address (an index has at most 5 digits).
+constexpr int64_t kMaxCount = 99999;
+
+const char kImportedYearName[] = "Imported from QKT file";
+
+// The player figures that have a key in the QKT file; "AB" is read apart.
+struct FigureKey {
+  const char* key;
+  int figure;
+};
+constexpr FigureKey kFigureKeys[] = {
+    {"G", Fig::G},       {"1B", Fig::Single}, {"2B", Fig::Double}, {"3B", Fig::Triple}, {"HR", Fig::HR},
+    {"SO", Fig::SO},     {"BB", Fig::BB},     {"HP", Fig::HP},     {"SBnt", Fig::SBnt}, {"SFly", Fig::SFly},
+    {"R", Fig::RS},      {"RBI", Fig::RBI},   {"SB", Fig::SB},     {"CS", Fig::CS},     {"BO", Fig::BO},
+    {"GP", Fig::GP},     {"IP", Fig::IP},     {"3IP", Fig::IP3},   {"HA", Fig::HA},     {"WA", Fig::WA},
+    {"HB", Fig::BH},     {"BSO", Fig::BSO},   {"RA", Fig::RA},     {"ER", Fig::ER},     {"Won", Fig::Won},
+    {"Lost", Fig::Lost}, {"Sv", Fig::Sv},     {"Pos", Fig::Pos},   {"PO", Fig::PO},     {"A", Fig::A},
+    {"Err", Fig::Err},
+};
+
+std::string DropFirst(std::string text) { return text.empty() ? text : text.substr(1); }
+
+// The numbered sections of the file by their parents, so that seasons,
+// leagues, teams, players and games are visited where the file has them,
+// not at every number up to a count. A number is recorded only as the
+// import spells it (decimal without leading zeros), since only that spelling
+// is looked up.
+class SectionIndex {
+ public:
+  explicit SectionIndex(const IniFile& ini) {
+    for (std::string_view name : ini.SectionNames()) {
+      char letters[5] = {};
+      int numbers[4] = {};
+      int parts = 0;
+      if (!SplitName(name, letters, numbers, parts)) continue;
+      const std::string_view kind(letters, static_cast<size_t>(parts));
+      if (kind == "Y")
+        seasons_.push_back(numbers[0]);
+      else if (kind == "YL")
+        leagues_[Key(numbers[0])].push_back(numbers[1]);
+      else if (kind == "YLT")
+        teams_[Key(numbers[0], numbers[1])].push_back(numbers[2]);
+      else if (kind == "YLTP")
+        players_[Key(numbers[0], numbers[1], numbers[2])].push_back(numbers[3]);
+      else if (kind == "YLG")
+        games_[Key(numbers[0], numbers[1])].push_back(numbers[2]);
+    }
+    Sort(seasons_);
+    for (auto* map : {&leagues_, &teams_, &players_, &games_})
+      for (auto& entry : *map) Sort(entry.second);
+  }
+
+  // Ascending numbers, each at least 1.
+  const std::vector<int>& Seasons() const { return seasons_; }
+  const std::vector<int>& Leagues(int y) const { return Of(leagues_, Key(y)); }
+  const std::vector<int>& Teams(int y, int l) const { return Of(teams_, Key(y, l)); }
+  const std::vector<int>& Players(int y, int l, int t) const { return Of(players_, Key(y, l, t)); }
+  const std::vector<int>& Games(int y, int l) const { return Of(games_, Key(y, l)); }
+
+ private:
+  using Map = std::unordered_map<uint64_t, std::vector<int>>;
+  std::vector<int> seasons_;
+  Map leagues_, teams_, players_, games_;
+
+  static uint64_t Key(int a, int b = 0, int c = 0) {
+    return static_cast<uint64_t>(a) | static_cast<uint64_t>(b) << 17 | static_cast<uint64_t>(c) << 34;
+  }
+  static const std::vector<int>& Of(const Map& map, uint64_t key) {
+    static const std::vector<int> kNone;
+    auto it = map.find(key);
+    return it == map.end() ? kNone : it->second;
+  }
+  static void Sort(std::vector<int>& v) {
+    std::sort(v.begin(), v.end());
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+  }
+  // "Y2L10" gives the letters "YL" and the numbers 2, 10.
+  static bool SplitName(std::string_view name, char* letters, int* numbers, int& parts) {
+    size_t i = 0;
+    while (i < name.size()) {
+      if (parts == 4) return false;
+      char c = name[i++];
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      if (c < 'A' || c > 'Z') return false;
+      const size_t start = i;
+      int value = 0;
+      while (i < name.size() && name[i] >= '0' && name[i] <= '9' && i - start < 5)
+        value = value * 10 + (name[i++] - '0');
+      if (i == start || name[start] == '0' || (i < name.size() && name[i] >= '0' && name[i] <= '9'))
+        return false;
+      letters[parts] = c;
+      numbers[parts++] = value;
+    }
+    return parts > 0;
+  }
+};
+
+std::string Number(int n) { return std::to_string(n); }
+
+class QktImporter {
+ public:
+  QktImporter(DataStore& store, const IniFile& ini, Messages& messages, Progress& progress,
+              const QString& folder)
+      : store_(store), ini_(ini), messages_(messages), progress_(progress), index_(ini), folder_(folder) {}
+
+  // Whether every count the import would use fits a list, and the years
+  // list can take the seasons; reports the refusal otherwise.
+  bool CountsFit();
+  ImportResult Run();
+
+ private:
+  struct Named {
+    NamedRecord record;
+    std::string note;
+  };
+
+  DataStore& store_;
+  const IniFile& ini_;
+  Messages& messages_;
+  Progress& progress_;
+  SectionIndex index_;
+  QString folder_;  // ends with "/"
+  bool folderListed_ = false;
+  QHash<QString, QString> folderNames_;  // upper-cased name -> name
+
+  std::vector<Named> ReadNamed(const char* countSection, const char* letter) const;
+  bool ImportLeague(int y, int l);
+  bool ImportTeam(const std::string& league, int y, int l, int t);
+  void ImportPlayer(int section);
+  void ImportGame(const std::string& league, int section);
+  bool ImportNamed(const std::vector<Named>& records, List& list, void (DataStore::*add)(),
+                   NamedRecord& buffer, char kind);
+  // The added record is there (the list grew); else the import stops.
+  bool Added(const List& list, size_t before);
+  void ImportNote(std::string_view value, char kind, const List& list);
+  QString NotePath(const std::string& value);
+};
+
+bool QktImporter::CountsFit() {
+  bool fit = true;
+  auto check = [&fit](int64_t count) {
+    if (count > kMaxCount) fit = false;
+    return count;
+  };
+  const int64_t seasons = check(ini_.Count("Init", "Last"));
+  check(ini_.Count("Fields", "Last"));
+  check(ini_.Count("Umpires", "Last"));
+  int64_t added = 0;
+  for (int y : index_.Seasons()) {
+    if (y > seasons) break;
+    const int season = ini_.Section("Y" + Number(y));
+    if (ini_.Value(season, "Name").empty()) continue;
+    ++added;
+    const int64_t leagues = check(ini_.Count(season, "Last"));
+    for (int l : index_.Leagues(y)) {
+      if (l > leagues) break;
+      const std::string s = "Y" + Number(y) + "L" + Number(l);
+      const int league = ini_.Section(s);
+      if (ini_.Value(league, "Name").empty()) continue;
+      check(ini_.Count(s + "S", "Last"));
+      const int64_t teams = check(ini_.Count(league, "Last"));
+      for (int t : index_.Teams(y, l)) {
+        if (t > teams) break;
+        check(ini_.Count(s + "T" + Number(t), "Last"));
+      }
+    }
+  }
+  if (static_cast<int64_t>(store_.Years.size()) - 1 + added > kMaxCount) fit = false;
+  if (!fit) messages_.Error(QString::fromLatin1(kQktTooManyRecords));
+  return fit;
+}
+
+std::vector<QktImporter::Named> QktImporter::ReadNamed(const char* countSection, const char* letter) const {
+  std::vector<Named> records;
+  const int64_t count = ini_.Count(countSection, "Last");
+  for (int i = 1; i <= count; ++i) {
+    const int section = ini_.Section(letter + Number(i));
+    Named named;
+    named.record.Name = ini_.Text(section, "Name", Width::Name);
+    named.record.No = ini_.Text(section, "No", Width::No);
+    named.note = ini_.Text(section, "Note", 8);
+    records.push_back(std::move(named));
+  }
+  return records;
+}
+
+ImportResult QktImporter::Run() {
+  const std::vector<Named> fields = ReadNamed("Fields", "F");
+  const std::vector<Named> umpires = ReadNamed("Umpires", "U");
+  const int64_t seasons = ini_.Count("Init", "Last");
+  for (int y : index_.Seasons()) {
+    if (y > seasons) break;
+    progress_.Step();
+    const int season = ini_.Section("Y" + Number(y));
+    YearRecord& year = store_.CurrentYear;
+    year.No = ini_.Text(season, "Name", Width::No);
+    if (year.No.empty()) continue;
+    year.Name = kImportedYearName;
+    year.CurLeague.clear();
+    const size_t before = store_.Years.size();
+    store_.AddYear();
+    if (!Added(store_.Years, before) || !store_.LoadLeagues()) return ImportResult::Stopped;
+
+    const int64_t leagues = ini_.Count(season, "Last");
+    for (int l : index_.Leagues(y)) {
+      if (l > leagues) break;
+      progress_.Step();
+      if (!ImportLeague(y, l)) return ImportResult::Stopped;
+      if (store_.CurrentLeague.Name.empty()) continue;  // skipped
+      if (!store_.LoadFields() ||
+          !ImportNamed(fields, store_.Fields, &DataStore::AddField, store_.CurrentField, 'F') ||
+          !store_.LoadUmpires() ||
+          !ImportNamed(umpires, store_.Umpires, &DataStore::AddUmpire, store_.CurrentUmpire, 'U'))
+        return ImportResult::Stopped;
+    }
+  }
+  return ImportResult::Imported;
+}
+
+// Adds the league, its teams with their players, and its games. A league
+// without a name is passed over (CurrentLeague.Name is then empty).
+bool QktImporter::ImportLeague(int y, int l) {
+  const std::string s = "Y" + Number(y) + "L" + Number(l);
+  const int section = ini_.Section(s);
+  LeagueRecord& league = store_.CurrentLeague;
+  league.Name = ini_.Text(section, "Name", Width::Name);
+  if (league.Name.empty()) return true;
+  // The other fields keep what reading the new league list left in the
+  // buffer: the display defaults.
+  league.Innings = ini_.Text(section, "Inn", 4);
+  league.CurTeam.clear();
+  league.CurGame.clear();
+  const size_t before = store_.Leagues.size();
+  store_.AddLeague();
+  if (!Added(store_.Leagues, before)) return false;
+  ImportNote(ini_.Value(section, "Note"), 'L', store_.Leagues);
+
+  if (!store_.LoadTeams()) return false;
+  const int64_t teams = ini_.Count(section, "Last");
+  for (int t = 1; t <= teams; ++t) {
+    progress_.Step();
+    if (!ImportTeam(s, y, l, t)) return false;
+  }
+
+  if (!store_.LoadGames()) return false;
+  const int64_t games = ini_.Count(s + "S", "Last");
+  for (int g : index_.Games(y, l)) {
+    if (g > games) break;
+    progress_.Step();
+    const int game = ini_.Section(s + "G" + Number(g));
+    if (ini_.Value(game, "D").empty()) continue;
+    const size_t size = store_.Games.size();
+    ImportGame(s, game);
+    if (!Added(store_.Games, size)) return false;
+    ImportNote(ini_.Value(game, "Note"), 'G', store_.Games);
+  }
+  return true;
+}
+
+bool QktImporter::ImportTeam(const std::string& league, int y, int l, int t) {
+  const int section = ini_.Section(league + "T" + Number(t));
+  TeamRecord& team = store_.CurrentTeam;
+  team.Name = ini_.Text(section, "Name", Width::Name);
+  team.No = ini_.Text(section, "No", Width::No);
+  team.Won = ini_.Text(section, "Won", Width::Figure);
+  team.Lost = ini_.Text(section, "Lost", Width::Figure);
+  team.Tied = ini_.Text(section, "Tied", Width::Figure);
+  team.CurPlayer.clear();
+  const size_t before = store_.Teams.size();
+  store_.AddTeam();
+  if (!Added(store_.Teams, before)) return false;
+  if (team.Name.empty()) {
+    // A placeholder keeps the numbers of the teams after it.
+    team.Mark = "+";
+    store_.WriteTeam();
+  }
+  ImportNote(ini_.Value(section, "Note"), 'T', store_.Teams);
+
+  if (!store_.LoadPlayers()) return false;
+  const int64_t players = ini_.Count(section, "Last");
+  for (int p : index_.Players(y, l, t)) {
+    if (p > players) break;
+    progress_.Step();
+    const int player = ini_.Section(league + "T" + Number(t) + "P" + Number(p));
+    if (ini_.Value(player, "Name").empty()) continue;
+    const size_t size = store_.Players.size();
+    ImportPlayer(player);
+    if (!Added(store_.Players, size)) return false;
+    ImportNote(ini_.Value(player, "Note"), 'P', store_.Players);
+  }
+  return true;
+}
+
+void QktImporter::ImportPlayer(int section) {
+  PlayerRecord& player = store_.CurrentPlayer;
+  player.Name = ini_.Text(section, "Name", Width::Name);
+  player.No = ini_.Text(section, "No", Width::No);
+  for (std::string& figure : player.Figures) figure.clear();
+  for (const FigureKey& f : kFigureKeys)
+    player.Figures[static_cast<size_t>(f.figure)] = ini_.Text(section, f.key, Width::Figure);
+  // Plate appearances: at bats plus the walks, hit-by-pitches and sacrifices
+  // just stored. A count can be far larger than any figure; held in range so
+  // the sum cannot overflow (the stored text is cut to 4 characters anyway).
+  const int64_t atBats = std::clamp<int64_t>(ini_.Count(section, "AB"), -1000000000000, 1000000000000);
+  int64_t pa = atBats;
+  for (int f : {Fig::BB, Fig::HP, Fig::SBnt, Fig::SFly})
+    pa += ParseFigure(player.Figures[static_cast<size_t>(f)]);
+  player.Figures[Fig::PA] = FigureTextOrBlank(pa);
+  store_.AddPlayer();
+}
+
+void QktImporter::ImportGame(const std::string& league, int section) {
+  GameRecord& game = store_.CurrentGame;
+  game.Date = ini_.Text(section, "D", 8);
+  game.Time = ini_.Text(section, "T", 4);
+  game.Field = DropFirst(ini_.Text(section, "F", Width::Index));
+  // Teams are named by their section, such as Y1L1T5: the number follows the
+  // league's section name and the letter T. The whole value is read, so that
+  // a long name (Y10L10T12) still gives its own team.
+  for (auto [key, target] : {std::pair{"H", &game.Home}, std::pair{"A", &game.Away}}) {
+    const std::string_view value = ini_.Value(section, key);
+    const size_t at = league.size() + 1;
+    *target = value.size() > at ? std::string(value.substr(at, Width::Index)) : std::string();
+  }
+  for (int u = 1; u <= 4; ++u) game.Umpire(u) = DropFirst(ini_.Text(section, "U" + Number(u), Width::Index));
+  game.HTS = ini_.Text(section, "HTS", Width::Figure);
+  game.ATS = ini_.Text(section, "ATS", Width::Figure);
+  store_.AddGame();
+}
+
+bool QktImporter::ImportNamed(const std::vector<Named>& records, List& list, void (DataStore::*add)(),
+                              NamedRecord& buffer, char kind) {
+  for (const Named& named : records) {
+    progress_.Step();
+    buffer = named.record;
+    const size_t before = list.size();
+    (store_.*add)();
+    if (!Added(list, before)) return false;
+    if (buffer.Name.empty()) {
+      buffer.Mark = "+";
+      list.back() = Compose(buffer);
+    }
+    ImportNote(named.note, kind, list);
+  }
+  return true;
+}
+
+bool QktImporter::Added(const List& list, size_t before) {
+  if (list.size() > before) return true;
+  messages_.Error(QString::fromLatin1(kQktTooManyRecords));
+  return false;
+}
+
+// A note value names a file beside the QKT file; one that could reach
+// elsewhere ("/", "\", ":" or "..") is passed over like a missing file.
+void QktImporter::ImportNote(std::string_view value, char kind, const List& list) {
+  const std::string name(value.substr(0, 8));
+  if (name.empty() || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string::npos ||
+      name.find("..") != std::string::npos)
+    return;
+  const QString source = NotePath(name);
+  if (source.isEmpty()) return;
+  List lines;
+  QString error;
+  switch (ReadListFile(source, lines, error)) {
+    case ReadResult::Missing:
+      return;
+    case ReadResult::Failed:
+      messages_.Error(QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(source), error));
+      return;
+    case ReadResult::Read:
+      break;
+  }
+  std::string key;
+  if (!NoteKey(store_, kind, key)) return;
+  const std::string file = NoteFileName(kind, key, FigureText(static_cast<int64_t>(list.size()) - 1));
+  if (file.empty()) return;
+  const QString target = store_.FilePath(file);
+  if (!WriteListFile(target, lines, error))
+    messages_.Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(target), error));
+}
+
+// The note file of a value: value + ".QKN" in the QKT file's folder. Files
+// made on Windows may differ in case from the value, so the name is also
+// looked for without case. Empty when there is none.
+QString QktImporter::NotePath(const std::string& value) {
+  const QString name = Decode(value) + QStringLiteral(".QKN");
+  const QString path = folder_ + name;
+  if (QFileInfo(path).isFile()) return path;
+  if (!folderListed_) {
+    folderListed_ = true;
+    for (const QString& file : QDir(folder_).entryList(QDir::Files, QDir::Name)) {
+      const QString upper = file.toUpper();
+      if (!folderNames_.contains(upper)) folderNames_.insert(upper, file);
+    }
+  }
+  auto it = folderNames_.constFind(name.toUpper());
+  return it == folderNames_.constEnd() ? QString() : folder_ + *it;
+}
+
+}  // namespace
+
+ImportResult ImportQkt(DataStore& store, const QString& path, Messages& messages, Progress& progress) {
+  const QFileInfo info(path);
+  if (info.suffix().compare(QLatin1String("QKT"), Qt::CaseInsensitive) != 0) {
+    messages.Warning(QString::fromLatin1(kQktWrongExtension));
+    return ImportResult::Refused;
+  }
+  IniFile ini;
+  QString error;
+  if (!ini.Load(path, error)) {
+    messages.Error(QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(path), error));
+    return ImportResult::Refused;
+  }
+  QString folder = info.absolutePath();
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  QktImporter importer(store, ini, messages, progress, folder);
+  if (!importer.CountsFit()) return ImportResult::Refused;
+
+  progress.Start("Reading Data...");
+  progress.SetMax(static_cast<int>(std::min<size_t>(ini.Size() / 8, 0x7FFFFFFF)));
+  const ImportResult result = importer.Run();
+  progress.Finish();
+  return result;
+}
+
+ImportPresenter::ImportPresenter(DataStore& store, Tables& tables, OpenFileView& dialog, Messages& messages)
+    : store_(store), tables_(tables), dialog_(dialog), messages_(messages) {}
+
+void ImportPresenter::ImportItemClick() {
+  QString path;
+  if (!dialog_.Execute(path)) return;
+  if (ImportQkt(store_, path, messages_, tables_.progress) == ImportResult::Refused) return;
+  tables_.BuildHeaders();
+}
+
+}  // namespace scv
