@@ -196,7 +196,7 @@ TEST(CommandLine, WindowHelpVersionAndLaterCommands) {
                            "not available yet"})
     EXPECT_NE(run.out.find(word), std::string::npos) << word;
 
-  for (const char* command : {"import", "make-schedule"}) {
+  for (const char* command : {"make-schedule"}) {
     run = RunCli({command, "x"});
     EXPECT_EQ(run.status, 1) << command;
     EXPECT_NE(run.err.find("not available yet"), std::string::npos) << command;
