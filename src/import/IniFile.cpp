@@ -15,38 +15,37 @@ namespace {
 
 // Names compare as the program's upper case makes them (ASCII and the
 // Windows-1252 accented letters).
-const std::array<unsigned char, 256>& Fold() {
-  static const std::array<unsigned char, 256> table = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) {
-      const std::string upper = UpperCase(std::string(1, static_cast<char>(c)));
-      t[static_cast<size_t>(c)] = static_cast<unsigned char>(upper.size() == 1 ? upper[0] : c);
-    }
-    return t;
-  }();
-  return table;
+std::array<unsigned char, 256> MakeFold() {
+  std::array<unsigned char, 256> t{};
+  for (int c = 0; c < 256; ++c) {
+    const std::string upper = UpperCase(std::string(1, static_cast<char>(c)));
+    t[static_cast<size_t>(c)] = static_cast<unsigned char>(upper.size() == 1 ? upper[0] : c);
+  }
+  return t;
 }
+const std::array<unsigned char, 256> kFold = MakeFold();
 
 uint64_t HashName(std::string_view name) {
-  const auto& fold = Fold();
   uint64_t h = 1469598103934665603ull;
   for (char c : name) {
-    h ^= fold[static_cast<unsigned char>(c)];
+    h ^= kFold[static_cast<unsigned char>(c)];
     h *= 1099511628211ull;
   }
   return h ^ (h >> 29);
 }
 
-uint64_t HashKey(int section, std::string_view key) {
-  uint64_t h = HashName(key) + static_cast<uint64_t>(section) * 0x9E3779B97F4A7C15ull;
-  return h ^ (h >> 31);
+// The key table's hash of a key of a section, from the hash of its name.
+uint64_t KeyHash(uint64_t nameHash, uint32_t section) {
+  uint64_t h = nameHash + section * 0x9E3779B97F4A7C15ull;
+  h ^= h >> 31;
+  h *= 0xBF58476D1CE4E5B9ull;
+  return h ^ (h >> 29);
 }
 
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
-  const auto& fold = Fold();
   for (size_t i = 0; i < a.size(); ++i)
-    if (fold[static_cast<unsigned char>(a[i])] != fold[static_cast<unsigned char>(b[i])]) return false;
+    if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])]) return false;
   return true;
 }
 
@@ -102,11 +101,14 @@ void IniFile::Parse(std::string bytes) {
   sectionNames_.clear();
   sections_.clear();
   keys_.clear();
+  keyTags_.clear();
   const std::string_view text(bytes_);
   const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
   keys_.reserve(lines);
+  keyTags_.reserve(lines);
   sectionSlots_.assign(SlotCount(64), 0);
-  keySlots_.assign(SlotCount(lines), 0);
+  keySlots_.assign(64, 0);
+  hashedKeys_ = 0;
 
   size_t pos = 0;
   const size_t n = text.size();
@@ -159,7 +161,7 @@ int IniFile::AddSection(std::string_view name) {
       sectionSlots_[i] = static_cast<uint32_t>(k + 1);
     }
   }
-  sections_.push_back({hash, name});
+  sections_.push_back({hash, name, static_cast<uint32_t>(keys_.size()), 0, false});
   sectionNames_.push_back(name);
   const size_t mask = sectionSlots_.size() - 1;
   size_t i = hash & mask;
@@ -168,40 +170,80 @@ int IniFile::AddSection(std::string_view name) {
   return static_cast<int>(sections_.size() - 1);
 }
 
-void IniFile::AddKey(int section, std::string_view key, std::string_view value) {
-  const uint64_t hash = HashKey(section, key);
-  size_t mask = keySlots_.size() - 1;
-  size_t i = hash & mask;
-  for (; keySlots_[i] != 0; i = (i + 1) & mask) {
-    const KeyEntry& e = keys_[keySlots_[i] - 1];
-    if (e.hash == hash && e.section == section && SameName(e.key, key)) return;  // the first one stays
-  }
-  keys_.push_back({hash, section, key, value});
-  if (keys_.size() * 2 >= keySlots_.size()) {
-    keySlots_.assign(keySlots_.size() * 2, 0);
-    mask = keySlots_.size() - 1;
-    for (size_t k = 0; k < keys_.size(); ++k) {
-      size_t j = keys_[k].hash & mask;
-      while (keySlots_[j] != 0) j = (j + 1) & mask;
-      keySlots_[j] = static_cast<uint32_t>(k + 1);
+const IniFile::KeyEntry* IniFile::FindKey(int section, std::string_view key, uint64_t hash) const {
+  const SectionEntry& s = sections_[static_cast<size_t>(section)];
+  if (!s.hashed) {
+    const uint32_t tag = static_cast<uint32_t>(hash);
+    for (uint32_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k) {
+      if (keyTags_[k] != tag) continue;
+      const KeyEntry& e = keys_[k];
+      if (e.hash == hash && SameName(e.key, key)) return &e;
     }
-    return;
+    return nullptr;
   }
-  keySlots_[i] = static_cast<uint32_t>(keys_.size());
+  const uint32_t sectionNumber = static_cast<uint32_t>(section);
+  const size_t mask = keySlots_.size() - 1;
+  for (size_t i = KeyHash(hash, sectionNumber) & mask;; i = (i + 1) & mask) {
+    const uint32_t slot = keySlots_[i];
+    if (slot == 0) return nullptr;
+    const KeyEntry& e = keys_[slot - 1];
+    if (e.hash == hash && e.section == sectionNumber && SameName(e.key, key)) return &e;
+  }
+}
+
+void IniFile::ReserveKeySlots(size_t more) {
+  if ((hashedKeys_ + more) * 2 < keySlots_.size()) return;
+  size_t n = keySlots_.size();
+  while ((hashedKeys_ + more) * 2 >= n) n *= 2;
+  keySlots_.assign(n, 0);
+  // Repeats kept from before a section was hashed stay out of the table.
+  for (size_t k = 0; k < keys_.size(); ++k) {
+    const KeyEntry& e = keys_[k];
+    if (sections_[e.section].hashed && !FindKey(static_cast<int>(e.section), e.key, e.hash)) InsertKeySlot(k);
+  }
+}
+
+void IniFile::InsertKeySlot(size_t k) {
+  const size_t mask = keySlots_.size() - 1;
+  size_t i = KeyHash(keys_[k].hash, keys_[k].section) & mask;
+  while (keySlots_[i] != 0) i = (i + 1) & mask;
+  keySlots_[i] = static_cast<uint32_t>(k + 1);
+}
+
+void IniFile::AddKey(int section, std::string_view key, std::string_view value) {
+  const uint64_t hash = HashName(key);
+  SectionEntry& s = sections_[static_cast<size_t>(section)];
+  if (s.hashed) {
+    if (FindKey(section, key, hash)) return;  // the first one stays
+    ReserveKeySlots(1);
+  }
+  // A section searched straight through keeps its repeats: the search finds
+  // the first one.
+  keys_.push_back({hash, static_cast<uint32_t>(section), key, value});
+  keyTags_.push_back(static_cast<uint32_t>(hash));
+  ++s.keyCount;
+  if (s.hashed) {
+    InsertKeySlot(keys_.size() - 1);
+    ++hashedKeys_;
+  } else if (s.keyCount > kScanKeys) {
+    // From now on this section's keys are looked up in the table, the first
+    // of each name only.
+    ReserveKeySlots(s.keyCount);
+    s.hashed = true;
+    for (uint32_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k) {
+      if (FindKey(section, keys_[k].key, keys_[k].hash)) continue;
+      InsertKeySlot(k);
+      ++hashedKeys_;
+    }
+  }
 }
 
 int IniFile::Section(std::string_view name) const { return FindSection(name, HashName(name)); }
 
 std::string_view IniFile::Value(int section, std::string_view key) const {
   if (section < 0) return {};
-  const uint64_t hash = HashKey(section, key);
-  const size_t mask = keySlots_.size() - 1;
-  for (size_t i = hash & mask;; i = (i + 1) & mask) {
-    const uint32_t slot = keySlots_[i];
-    if (slot == 0) return {};
-    const KeyEntry& e = keys_[slot - 1];
-    if (e.hash == hash && e.section == section && SameName(e.key, key)) return e.value;
-  }
+  const KeyEntry* e = FindKey(section, key, HashName(key));
+  return e ? e->value : std::string_view();
 }
 
 int64_t IniFile::ParseCount(std::string_view text) {

@@ -57,13 +57,20 @@ class IniFile {
   static int64_t ParseCount(std::string_view text);
 
  private:
+  // A section's keys follow each other in keys_ (a repeated section is passed
+  // over whole). A section of few keys is searched straight through them,
+  // which keeps a look-up within a few cache lines; one of many keys has
+  // them in the hash table of keys as well.
+  static constexpr uint32_t kScanKeys = 64;
   struct SectionEntry {
     uint64_t hash;
     std::string_view name;
+    uint32_t firstKey, keyCount;
+    bool hashed;
   };
   struct KeyEntry {
-    uint64_t hash;
-    int section;
+    uint64_t hash;  // of the key's name
+    uint32_t section;
     std::string_view key, value;
   };
 
@@ -71,6 +78,8 @@ class IniFile {
   std::vector<std::string_view> sectionNames_;
   std::vector<SectionEntry> sections_;
   std::vector<KeyEntry> keys_;
+  std::vector<uint32_t> keyTags_;  // the low half of each key's hash, for the straight search
+  size_t hashedKeys_ = 0;
   // Open addressing: slot = entry number + 1, 0 = free. Sizes are powers of
   // two, at least twice the number of entries.
   std::vector<uint32_t> sectionSlots_, keySlots_;
@@ -79,7 +88,11 @@ class IniFile {
   // Adds a section unless one of that name exists; returns its number, or -1
   // for a repeat (whose keys are then passed over).
   int AddSection(std::string_view name);
+  const KeyEntry* FindKey(int section, std::string_view key, uint64_t hash) const;
   void AddKey(int section, std::string_view key, std::string_view value);
+  // Makes room in the key table for more keys (rebuilding it when it grows).
+  void ReserveKeySlots(size_t more);
+  void InsertKeySlot(size_t k);
 };
 
 }  // namespace scv

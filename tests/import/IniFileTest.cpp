@@ -51,28 +51,41 @@ TEST(IniFile, ReadsSectionsKeysAndValuesAsWindowsDoes) {
   EXPECT_EQ(ini.Count("Empty", "Last"), 0);
 
   // Counts: decimal or 0x hexadecimal, signed, up to the first non-digit.
-  for (const auto& [text, value] :
-       std::vector<std::pair<std::string, int64_t>>{{"", 0},
-                                                    {"abc", 0},
-                                                    {"12abc", 12},
-                                                    {"-7", -7},
-                                                    {"+5", 5},
-                                                    {"0x1F", 31},
-                                                    {"0XfF", 255},
-                                                    {"0x", 0},
-                                                    {"-0x10", -16},
-                                                    {"007", 7},
-                                                    {"99999999999999999999999", INT64_MAX}})
-    EXPECT_EQ(IniFile::ParseCount(text), value) << text;
+  // clang-format off
+  const std::vector<std::pair<std::string, int64_t>> counts = {
+      {"", 0}, {"abc", 0}, {"12abc", 12}, {"-7", -7}, {"+5", 5}, {"0x1F", 31}, {"0XfF", 255}, {"0x", 0},
+      {"-0x10", -16}, {"007", 7}, {"99999999999999999999999", INT64_MAX}};
+  // clang-format on
+  for (const auto& [text, value] : counts) EXPECT_EQ(IniFile::ParseCount(text), value) << text;
 
   // Many sections and keys, with CR line ends: every one is still found
-  // after the tables have grown.
+  // after the tables have grown, and the first of repeated keys wins in
+  // sections of many keys too.
   std::string big;
   for (int i = 0; i < 5000; ++i)
     big += "[S" + std::to_string(i) + "]\rK=" + std::to_string(i * 3) + "\rL=1\r";
+  for (const char* many : {"[Many]\r", "[More]\r"}) {
+    big += many;
+    for (int i = 0; i < 5000; ++i)
+      big += "K" + std::to_string(i) + "=" + std::to_string(i * 7) + "\rk1=again\r";
+  }
+  for (int i = 0; i < 300; ++i) {
+    big += "[R" + std::to_string(i) + "]\r";
+    for (int k = 0; k < 70; ++k)
+      big += (k < 40 ? "A=" : "B" + std::to_string(k) + "=") + std::to_string(k) + "\r";
+  }
   ini.Parse(big);
-  ASSERT_EQ(ini.SectionNames().size(), 5000u);
-  for (int i = 0; i < 5000; i += 97) EXPECT_EQ(ini.Count("s" + std::to_string(i), "k"), i * 3) << i;
+  ASSERT_EQ(ini.SectionNames().size(), 5302u);
+  for (int i = 0; i < 5000; i += 97) {
+    EXPECT_EQ(ini.Count("s" + std::to_string(i), "k"), i * 3) << i;
+    EXPECT_EQ(ini.Count("many", "k" + std::to_string(i)), i * 7) << i;
+    EXPECT_EQ(ini.Count("MORE", "k" + std::to_string(i)), i * 7) << i;
+  }
+  EXPECT_EQ(ini.Value("Many", "K1"), "again");  // k1=again came first
+  for (int i = 0; i < 300; i += 13) {
+    EXPECT_EQ(ini.Value("R" + std::to_string(i), "a"), "0") << i;
+    EXPECT_EQ(ini.Value("R" + std::to_string(i), "B69"), "69") << i;
+  }
 }
 
 }  // namespace

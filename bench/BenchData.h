@@ -1,0 +1,45 @@
+#pragma once
+// Generated data for the benchmarks. Every generator is deterministic (the
+// same arguments give the same bytes), so runs compare. To add one, write a
+// function here that builds its data with the helpers below (Rng, Names) and
+// returns it or writes it under a directory the benchmark gives.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace scv::bench {
+
+// A small, fast pseudo-random source (xorshift64*).
+class Rng {
+ public:
+  explicit Rng(uint64_t seed) : state_(seed ? seed : 0x9E3779B97F4A7C15ull) {}
+  uint64_t Next() {
+    state_ ^= state_ >> 12;
+    state_ ^= state_ << 25;
+    state_ ^= state_ >> 27;
+    return state_ * 0x2545F4914F6CDD1Dull;
+  }
+  // A number from lo to hi, both included.
+  int Between(int lo, int hi) { return lo + static_cast<int>(Next() % static_cast<uint64_t>(hi - lo + 1)); }
+
+ private:
+  uint64_t state_;
+};
+
+// Plausible names of people, teams, leagues and places.
+std::string PersonName(Rng& rng);
+std::string TeamName(Rng& rng);
+std::string PlaceName(Rng& rng);
+
+// A QKT file of at least `bytes` bytes (CR LF line ends): whole seasons of
+// four leagues, each of twelve teams with their rosters of eighteen players
+// and all their figures, a double round-robin schedule with scores and
+// umpires, notes on some leagues and teams; fields and umpires once for the
+// file. When noteDir is not empty, the .QKN note files the QKT file names
+// are written there.
+std::string MakeQkt(size_t bytes, const std::string& noteDir = std::string(), uint64_t seed = 1);
+
+// Writes bytes to path (replacing it); false when that fails.
+bool WriteBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace scv::bench
