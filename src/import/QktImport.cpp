@@ -47,57 +47,62 @@ std::string DropFirst(std::string text) { return text.empty() ? text : text.subs
 
 // The numbered sections of the file by their parents, so that seasons,
 // leagues, teams, players and games are visited where the file has them,
-// not at every number up to a count. A number is recorded only as the
-// import spells it (decimal without leading zeros), since only that spelling
-// is looked up.
+// not at every number up to a count, and are found without building their
+// names. A number is recorded only as the import spells it (decimal without
+// leading zeros), since only that spelling would be looked up.
+struct Child {
+  int number;   // at least 1
+  int section;  // in the IniFile
+  bool operator<(const Child& other) const { return number < other.number; }
+};
+using Children = std::vector<Child>;
+
 class SectionIndex {
  public:
   explicit SectionIndex(const IniFile& ini) {
-    for (std::string_view name : ini.SectionNames()) {
+    const std::vector<std::string_view>& names = ini.SectionNames();
+    for (size_t i = 0; i < names.size(); ++i) {
       char letters[5] = {};
-      int numbers[4] = {};
+      int n[4] = {};
       int parts = 0;
-      if (!SplitName(name, letters, numbers, parts)) continue;
+      if (!SplitName(names[i], letters, n, parts)) continue;
       const std::string_view kind(letters, static_cast<size_t>(parts));
+      const int section = static_cast<int>(i);
       if (kind == "Y")
-        seasons_.push_back(numbers[0]);
+        seasons_.push_back({n[0], section});
       else if (kind == "YL")
-        leagues_[Key(numbers[0])].push_back(numbers[1]);
+        leagues_[Key(n[0])].push_back({n[1], section});
       else if (kind == "YLT")
-        teams_[Key(numbers[0], numbers[1])].push_back(numbers[2]);
+        teams_[Key(n[0], n[1])].push_back({n[2], section});
       else if (kind == "YLTP")
-        players_[Key(numbers[0], numbers[1], numbers[2])].push_back(numbers[3]);
+        players_[Key(n[0], n[1], n[2])].push_back({n[3], section});
       else if (kind == "YLG")
-        games_[Key(numbers[0], numbers[1])].push_back(numbers[2]);
+        games_[Key(n[0], n[1])].push_back({n[2], section});
     }
-    Sort(seasons_);
+    std::sort(seasons_.begin(), seasons_.end());
     for (auto* map : {&leagues_, &teams_, &players_, &games_})
-      for (auto& entry : *map) Sort(entry.second);
+      for (auto& entry : *map) std::sort(entry.second.begin(), entry.second.end());
   }
 
-  // Ascending numbers, each at least 1.
-  const std::vector<int>& Seasons() const { return seasons_; }
-  const std::vector<int>& Leagues(int y) const { return Of(leagues_, Key(y)); }
-  const std::vector<int>& Teams(int y, int l) const { return Of(teams_, Key(y, l)); }
-  const std::vector<int>& Players(int y, int l, int t) const { return Of(players_, Key(y, l, t)); }
-  const std::vector<int>& Games(int y, int l) const { return Of(games_, Key(y, l)); }
+  // In ascending order of their numbers.
+  const Children& Seasons() const { return seasons_; }
+  const Children& Leagues(int y) const { return Of(leagues_, Key(y)); }
+  const Children& Teams(int y, int l) const { return Of(teams_, Key(y, l)); }
+  const Children& Players(int y, int l, int t) const { return Of(players_, Key(y, l, t)); }
+  const Children& Games(int y, int l) const { return Of(games_, Key(y, l)); }
 
  private:
-  using Map = std::unordered_map<uint64_t, std::vector<int>>;
-  std::vector<int> seasons_;
+  using Map = std::unordered_map<uint64_t, Children>;
+  Children seasons_;
   Map leagues_, teams_, players_, games_;
 
   static uint64_t Key(int a, int b = 0, int c = 0) {
     return static_cast<uint64_t>(a) | static_cast<uint64_t>(b) << 17 | static_cast<uint64_t>(c) << 34;
   }
-  static const std::vector<int>& Of(const Map& map, uint64_t key) {
-    static const std::vector<int> kNone;
+  static const Children& Of(const Map& map, uint64_t key) {
+    static const Children kNone;
     auto it = map.find(key);
     return it == map.end() ? kNone : it->second;
-  }
-  static void Sort(std::vector<int>& v) {
-    std::sort(v.begin(), v.end());
-    v.erase(std::unique(v.begin(), v.end()), v.end());
   }
   // "Y2L10" gives the letters "YL" and the numbers 2, 10.
   static bool SplitName(std::string_view name, char* letters, int* numbers, int& parts) {
@@ -121,6 +126,7 @@ class SectionIndex {
 };
 
 std::string Number(int n) { return std::to_string(n); }
+std::string LeagueName(int y, int l) { return "Y" + Number(y) + "L" + Number(l); }
 
 class QktImporter {
  public:
@@ -149,8 +155,8 @@ class QktImporter {
   QHash<QString, QString> folderNames_;  // upper-cased name -> name
 
   std::vector<Named> ReadNamed(const char* countSection, const char* letter) const;
-  bool ImportLeague(int y, int l);
-  bool ImportTeam(const std::string& league, int y, int l, int t);
+  bool ImportLeague(int y, const Child& league);
+  bool ImportTeam(int section, const Children& players);
   void ImportPlayer(int section);
   void ImportGame(const std::string& league, int section);
   bool ImportNamed(const std::vector<Named>& records, List& list, void (DataStore::*add)(),
@@ -171,22 +177,19 @@ bool QktImporter::CountsFit() {
   check(ini_.Count("Fields", "Last"));
   check(ini_.Count("Umpires", "Last"));
   int64_t added = 0;
-  for (int y : index_.Seasons()) {
-    if (y > seasons) break;
-    const int season = ini_.Section("Y" + Number(y));
-    if (ini_.Value(season, "Name").empty()) continue;
+  for (const Child& season : index_.Seasons()) {
+    if (season.number > seasons) break;
+    if (ini_.Value(season.section, "Name").empty()) continue;
     ++added;
-    const int64_t leagues = check(ini_.Count(season, "Last"));
-    for (int l : index_.Leagues(y)) {
-      if (l > leagues) break;
-      const std::string s = "Y" + Number(y) + "L" + Number(l);
-      const int league = ini_.Section(s);
-      if (ini_.Value(league, "Name").empty()) continue;
-      check(ini_.Count(s + "S", "Last"));
-      const int64_t teams = check(ini_.Count(league, "Last"));
-      for (int t : index_.Teams(y, l)) {
-        if (t > teams) break;
-        check(ini_.Count(s + "T" + Number(t), "Last"));
+    const int64_t leagues = check(ini_.Count(season.section, "Last"));
+    for (const Child& league : index_.Leagues(season.number)) {
+      if (league.number > leagues) break;
+      if (ini_.Value(league.section, "Name").empty()) continue;
+      check(ini_.Count(LeagueName(season.number, league.number) + "S", "Last"));
+      const int64_t teams = check(ini_.Count(league.section, "Last"));
+      for (const Child& team : index_.Teams(season.number, league.number)) {
+        if (team.number > teams) break;
+        check(ini_.Count(team.section, "Last"));
       }
     }
   }
@@ -213,12 +216,11 @@ ImportResult QktImporter::Run() {
   const std::vector<Named> fields = ReadNamed("Fields", "F");
   const std::vector<Named> umpires = ReadNamed("Umpires", "U");
   const int64_t seasons = ini_.Count("Init", "Last");
-  for (int y : index_.Seasons()) {
-    if (y > seasons) break;
+  for (const Child& season : index_.Seasons()) {
+    if (season.number > seasons) break;
     progress_.Step();
-    const int season = ini_.Section("Y" + Number(y));
     YearRecord& year = store_.CurrentYear;
-    year.No = ini_.Text(season, "Name", Width::No);
+    year.No = ini_.Text(season.section, "Name", Width::No);
     if (year.No.empty()) continue;
     year.Name = kImportedYearName;
     year.CurLeague.clear();
@@ -226,13 +228,13 @@ ImportResult QktImporter::Run() {
     store_.AddYear();
     if (!Added(store_.Years, before) || !store_.LoadLeagues()) return ImportResult::Stopped;
 
-    const int64_t leagues = ini_.Count(season, "Last");
-    for (int l : index_.Leagues(y)) {
-      if (l > leagues) break;
+    const int64_t leagues = ini_.Count(season.section, "Last");
+    for (const Child& league : index_.Leagues(season.number)) {
+      if (league.number > leagues) break;
       progress_.Step();
-      if (!ImportLeague(y, l)) return ImportResult::Stopped;
-      if (store_.CurrentLeague.Name.empty()) continue;  // skipped
-      if (!store_.LoadFields() ||
+      store_.CurrentLeague.Name = ini_.Text(league.section, "Name", Width::Name);
+      if (store_.CurrentLeague.Name.empty()) continue;
+      if (!ImportLeague(season.number, league) || !store_.LoadFields() ||
           !ImportNamed(fields, store_.Fields, &DataStore::AddField, store_.CurrentField, 'F') ||
           !store_.LoadUmpires() ||
           !ImportNamed(umpires, store_.Umpires, &DataStore::AddUmpire, store_.CurrentUmpire, 'U'))
@@ -242,48 +244,49 @@ ImportResult QktImporter::Run() {
   return ImportResult::Imported;
 }
 
-// Adds the league, its teams with their players, and its games. A league
-// without a name is passed over (CurrentLeague.Name is then empty).
-bool QktImporter::ImportLeague(int y, int l) {
-  const std::string s = "Y" + Number(y) + "L" + Number(l);
-  const int section = ini_.Section(s);
+// Adds the league (its name already in the buffer), its teams with their
+// players, and its games.
+bool QktImporter::ImportLeague(int y, const Child& l) {
+  const std::string s = LeagueName(y, l.number);
   LeagueRecord& league = store_.CurrentLeague;
-  league.Name = ini_.Text(section, "Name", Width::Name);
-  if (league.Name.empty()) return true;
   // The other fields keep what reading the new league list left in the
   // buffer: the display defaults.
-  league.Innings = ini_.Text(section, "Inn", 4);
+  league.Innings = ini_.Text(l.section, "Inn", 4);
   league.CurTeam.clear();
   league.CurGame.clear();
   const size_t before = store_.Leagues.size();
   store_.AddLeague();
   if (!Added(store_.Leagues, before)) return false;
-  ImportNote(ini_.Value(section, "Note"), 'L', store_.Leagues);
+  ImportNote(ini_.Value(l.section, "Note"), 'L', store_.Leagues);
 
   if (!store_.LoadTeams()) return false;
-  const int64_t teams = ini_.Count(section, "Last");
+  // Every number up to the count gets a team; those the file lacks are
+  // placeholders.
+  const int64_t teams = ini_.Count(l.section, "Last");
+  const Children& present = index_.Teams(y, l.number);
+  auto next = present.begin();
   for (int t = 1; t <= teams; ++t) {
     progress_.Step();
-    if (!ImportTeam(s, y, l, t)) return false;
+    while (next != present.end() && next->number < t) ++next;
+    const int section = next != present.end() && next->number == t ? next->section : -1;
+    if (!ImportTeam(section, index_.Players(y, l.number, t))) return false;
   }
 
   if (!store_.LoadGames()) return false;
   const int64_t games = ini_.Count(s + "S", "Last");
-  for (int g : index_.Games(y, l)) {
-    if (g > games) break;
+  for (const Child& g : index_.Games(y, l.number)) {
+    if (g.number > games) break;
     progress_.Step();
-    const int game = ini_.Section(s + "G" + Number(g));
-    if (ini_.Value(game, "D").empty()) continue;
+    if (ini_.Value(g.section, "D").empty()) continue;
     const size_t size = store_.Games.size();
-    ImportGame(s, game);
+    ImportGame(s, g.section);
     if (!Added(store_.Games, size)) return false;
-    ImportNote(ini_.Value(game, "Note"), 'G', store_.Games);
+    ImportNote(ini_.Value(g.section, "Note"), 'G', store_.Games);
   }
   return true;
 }
 
-bool QktImporter::ImportTeam(const std::string& league, int y, int l, int t) {
-  const int section = ini_.Section(league + "T" + Number(t));
+bool QktImporter::ImportTeam(int section, const Children& players) {
   TeamRecord& team = store_.CurrentTeam;
   team.Name = ini_.Text(section, "Name", Width::Name);
   team.No = ini_.Text(section, "No", Width::No);
@@ -302,16 +305,15 @@ bool QktImporter::ImportTeam(const std::string& league, int y, int l, int t) {
   ImportNote(ini_.Value(section, "Note"), 'T', store_.Teams);
 
   if (!store_.LoadPlayers()) return false;
-  const int64_t players = ini_.Count(section, "Last");
-  for (int p : index_.Players(y, l, t)) {
-    if (p > players) break;
+  const int64_t count = ini_.Count(section, "Last");
+  for (const Child& p : players) {
+    if (p.number > count) break;
     progress_.Step();
-    const int player = ini_.Section(league + "T" + Number(t) + "P" + Number(p));
-    if (ini_.Value(player, "Name").empty()) continue;
+    if (ini_.Value(p.section, "Name").empty()) continue;
     const size_t size = store_.Players.size();
-    ImportPlayer(player);
+    ImportPlayer(p.section);
     if (!Added(store_.Players, size)) return false;
-    ImportNote(ini_.Value(player, "Note"), 'P', store_.Players);
+    ImportNote(ini_.Value(p.section, "Note"), 'P', store_.Players);
   }
   return true;
 }
