@@ -130,20 +130,18 @@ std::string MakeQkt(size_t bytes, const std::string& noteDir, uint64_t seed) {
   Writer head(out);
   head.Section("Init");
   head.Key("Last", y);
-  head.Section("Fields");
-  head.Key("Last", kFields);
-  for (int f = 1; f <= kFields; ++f) {
-    head.Section("F" + std::to_string(f));
-    head.Key("Name", PlaceName(rng));
-    head.Key("No", f);
-  }
-  head.Section("Umpires");
-  head.Key("Last", kUmpires);
-  for (int u = 1; u <= kUmpires; ++u) {
-    head.Section("U" + std::to_string(u));
-    head.Key("Name", PersonName(rng));
-    head.Key("No", u);
-  }
+  // The fields and umpires of the whole file.
+  auto named = [&](const char* list, const char* letter, int count, std::string (*name)(Rng&)) {
+    head.Section(list);
+    head.Key("Last", count);
+    for (int i = 1; i <= count; ++i) {
+      head.Section(letter + std::to_string(i));
+      head.Key("Name", name(rng));
+      head.Key("No", i);
+    }
+  };
+  named("Fields", "F", kFields, PlaceName);
+  named("Umpires", "U", kUmpires, PersonName);
   out += seasons;
 
   if (!noteDir.empty()) {
