@@ -34,9 +34,11 @@ uint64_t HashName(std::string_view name) {
   return h ^ (h >> 29);
 }
 
-// The key table's hash of a key of a section, from the hash of its name.
-uint64_t KeyHash(uint64_t nameHash, uint32_t section) {
-  uint64_t h = nameHash + section * 0x9E3779B97F4A7C15ull;
+uint32_t Tag(std::string_view name) { return static_cast<uint32_t>(HashName(name)); }
+
+// The key table's hash of a key of a section, from the tag of its name.
+uint64_t KeyHash(uint32_t tag, uint32_t section) {
+  uint64_t h = tag + section * 0x9E3779B97F4A7C15ull;
   h ^= h >> 31;
   h *= 0xBF58476D1CE4E5B9ull;
   return h ^ (h >> 29);
@@ -79,6 +81,10 @@ bool IniFile::Load(const QString& path, QString& error) {
     return false;
   }
   std::string bytes;
+  if (file.size() > static_cast<qint64>(kMaxSize)) {
+    error = QStringLiteral("the file is too large");
+    return false;
+  }
   bytes.resize(static_cast<size_t>(std::max<qint64>(file.size(), 0)));
   qint64 got = 0;
   for (;;) {
@@ -90,6 +96,10 @@ bool IniFile::Load(const QString& path, QString& error) {
     }
     if (n == 0) break;
     got += n;
+    if (static_cast<size_t>(got) > kMaxSize) {
+      error = QStringLiteral("the file is too large");
+      return false;
+    }
   }
   bytes.resize(static_cast<size_t>(got));
   Parse(std::move(bytes));
@@ -98,6 +108,7 @@ bool IniFile::Load(const QString& path, QString& error) {
 
 void IniFile::Parse(std::string bytes) {
   bytes_ = std::move(bytes);
+  if (bytes_.size() > kMaxSize) bytes_.resize(kMaxSize);
   sectionNames_.clear();
   sections_.clear();
   keys_.clear();
@@ -170,24 +181,20 @@ int IniFile::AddSection(std::string_view name) {
   return static_cast<int>(sections_.size() - 1);
 }
 
-const IniFile::KeyEntry* IniFile::FindKey(int section, std::string_view key, uint64_t hash) const {
+int64_t IniFile::FindKey(int section, std::string_view key, uint32_t tag) const {
   const SectionEntry& s = sections_[static_cast<size_t>(section)];
   if (!s.hashed) {
-    const uint32_t tag = static_cast<uint32_t>(hash);
-    for (uint32_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k) {
-      if (keyTags_[k] != tag) continue;
-      const KeyEntry& e = keys_[k];
-      if (e.hash == hash && SameName(e.key, key)) return &e;
-    }
-    return nullptr;
+    for (uint32_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k)
+      if (keyTags_[k] == tag && SameName(KeyOf(keys_[k]), key)) return k;
+    return -1;
   }
   const uint32_t sectionNumber = static_cast<uint32_t>(section);
   const size_t mask = keySlots_.size() - 1;
-  for (size_t i = KeyHash(hash, sectionNumber) & mask;; i = (i + 1) & mask) {
+  for (size_t i = KeyHash(tag, sectionNumber) & mask;; i = (i + 1) & mask) {
     const uint32_t slot = keySlots_[i];
-    if (slot == 0) return nullptr;
-    const KeyEntry& e = keys_[slot - 1];
-    if (e.hash == hash && e.section == sectionNumber && SameName(e.key, key)) return &e;
+    if (slot == 0) return -1;
+    const uint32_t k = slot - 1;
+    if (keyTags_[k] == tag && keys_[k].section == sectionNumber && SameName(KeyOf(keys_[k]), key)) return k;
   }
 }
 
@@ -199,28 +206,32 @@ void IniFile::ReserveKeySlots(size_t more) {
   // Repeats kept from before a section was hashed stay out of the table.
   for (size_t k = 0; k < keys_.size(); ++k) {
     const KeyEntry& e = keys_[k];
-    if (sections_[e.section].hashed && !FindKey(static_cast<int>(e.section), e.key, e.hash)) InsertKeySlot(k);
+    if (sections_[e.section].hashed && FindKey(static_cast<int>(e.section), KeyOf(e), keyTags_[k]) < 0)
+      InsertKeySlot(k);
   }
 }
 
 void IniFile::InsertKeySlot(size_t k) {
   const size_t mask = keySlots_.size() - 1;
-  size_t i = KeyHash(keys_[k].hash, keys_[k].section) & mask;
+  size_t i = KeyHash(keyTags_[k], keys_[k].section) & mask;
   while (keySlots_[i] != 0) i = (i + 1) & mask;
   keySlots_[i] = static_cast<uint32_t>(k + 1);
 }
 
 void IniFile::AddKey(int section, std::string_view key, std::string_view value) {
-  const uint64_t hash = HashName(key);
+  const uint32_t tag = Tag(key);
   SectionEntry& s = sections_[static_cast<size_t>(section)];
   if (s.hashed) {
-    if (FindKey(section, key, hash)) return;  // the first one stays
+    if (FindKey(section, key, tag) >= 0) return;  // the first one stays
     ReserveKeySlots(1);
   }
   // A section searched straight through keeps its repeats: the search finds
   // the first one.
-  keys_.push_back({hash, static_cast<uint32_t>(section), key, value});
-  keyTags_.push_back(static_cast<uint32_t>(hash));
+  const char* base = bytes_.data();
+  keys_.push_back({static_cast<uint32_t>(section), static_cast<uint32_t>(key.data() - base),
+                   static_cast<uint32_t>(key.size()), static_cast<uint32_t>(value.data() - base),
+                   static_cast<uint32_t>(value.size())});
+  keyTags_.push_back(tag);
   ++s.keyCount;
   if (s.hashed) {
     InsertKeySlot(keys_.size() - 1);
@@ -231,7 +242,7 @@ void IniFile::AddKey(int section, std::string_view key, std::string_view value) 
     ReserveKeySlots(s.keyCount);
     s.hashed = true;
     for (uint32_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k) {
-      if (FindKey(section, keys_[k].key, keys_[k].hash)) continue;
+      if (FindKey(section, KeyOf(keys_[k]), keyTags_[k]) >= 0) continue;
       InsertKeySlot(k);
       ++hashedKeys_;
     }
@@ -242,8 +253,10 @@ int IniFile::Section(std::string_view name) const { return FindSection(name, Has
 
 std::string_view IniFile::Value(int section, std::string_view key) const {
   if (section < 0) return {};
-  const KeyEntry* e = FindKey(section, key, HashName(key));
-  return e ? e->value : std::string_view();
+  const int64_t k = FindKey(section, key, Tag(key));
+  if (k < 0) return {};
+  const KeyEntry& e = keys_[static_cast<size_t>(k)];
+  return std::string_view(bytes_).substr(e.valuePos, e.valueLength);
 }
 
 int64_t IniFile::ParseCount(std::string_view text) {

@@ -21,11 +21,14 @@ namespace scv {
 
 class IniFile {
  public:
+  // The largest file read (positions in it are 32 bits).
+  static constexpr size_t kMaxSize = 0xFFFFFFFFu;
+
   // Reads the whole file. False, with error holding the system's reason, when
-  // it cannot be read (missing, no permission, a directory); the contents are
-  // then empty.
+  // it cannot be read (missing, no permission, a directory, larger than
+  // kMaxSize); the contents are then empty.
   bool Load(const QString& path, QString& error);
-  // Takes the bytes of a file already in memory.
+  // Takes the bytes of a file already in memory (cut to kMaxSize).
   void Parse(std::string bytes);
 
   // The number of bytes read.
@@ -68,17 +71,17 @@ class IniFile {
     uint32_t firstKey, keyCount;
     bool hashed;
   };
+  // Where a key and its value lie in bytes_ (a file read whole is below
+  // 4 GiB).
   struct KeyEntry {
-    uint64_t hash;  // of the key's name
-    uint32_t section;
-    std::string_view key, value;
+    uint32_t section, keyPos, keyLength, valuePos, valueLength;
   };
 
   std::string bytes_;
   std::vector<std::string_view> sectionNames_;
   std::vector<SectionEntry> sections_;
   std::vector<KeyEntry> keys_;
-  std::vector<uint32_t> keyTags_;  // the low half of each key's hash, for the straight search
+  std::vector<uint32_t> keyTags_;  // each key's hash, searched before the names are compared
   size_t hashedKeys_ = 0;
   // Open addressing: slot = entry number + 1, 0 = free. Sizes are powers of
   // two, at least twice the number of entries.
@@ -88,7 +91,11 @@ class IniFile {
   // Adds a section unless one of that name exists; returns its number, or -1
   // for a repeat (whose keys are then passed over).
   int AddSection(std::string_view name);
-  const KeyEntry* FindKey(int section, std::string_view key, uint64_t hash) const;
+  std::string_view KeyOf(const KeyEntry& e) const {
+    return std::string_view(bytes_).substr(e.keyPos, e.keyLength);
+  }
+  // The entry of the first key of that name, or -1.
+  int64_t FindKey(int section, std::string_view key, uint32_t tag) const;
   void AddKey(int section, std::string_view key, std::string_view value);
   // Makes room in the key table for more keys (rebuilding it when it grows).
   void ReserveKeySlots(size_t more);
