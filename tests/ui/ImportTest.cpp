@@ -70,6 +70,7 @@ TEST(ImportWindowTest, ImportQktAddsTheSeasonAndShowsItsStandings) {
     d->HelpButton()->click();
     EXPECT_EQ(app.help.CurrentTopic(), QStringLiteral("Import_QKT"));
     EXPECT_FALSE(app.help.PageOf(QStringLiteral("Import_QKT")).isEmpty());
+    Shot(&app.help, "import-help");
     app.help.close();
     Key(d, Qt::Key_Escape);
   });
