@@ -13,6 +13,8 @@
 #include "import/QktImport.h"
 #include "print/PrintCommand.h"
 #include "cli/Export.h"
+#include "schedule/FieldTimes.h"
+#include "schedule/ScheduleMaker.h"
 #include "shell/Startup.h"
 #include "store/DataStore.h"
 #include "store/Messages.h"
@@ -64,8 +66,14 @@ const char kHelp[] =
     "      or with -o into a PDF file (all copies in the one file). L: none,\n"
     "      horizontal, vertical or both (ruled lines, default none); S: none,\n"
     "      rows, columns or both (shading, default none); N: 1 to 99 (default 1).\n"
-    "  scorvane [--data-dir DIR] make-schedule [SELECT]\n"
-    "      Make the league's schedule and save all lists (not available yet).\n"
+    "  scorvane [--data-dir DIR] make-schedule [--year I] [--league I]\n"
+    "      Make the league's schedule as the game window's Make button does, from\n"
+    "      the fields' available times already stored: one game for each time,\n"
+    "      appended to the schedule. Every question is answered Yes and printed\n"
+    "      on standard error, as are clashes the new games make. Then all lists\n"
+    "      are saved (the selection given here is not stored). When the league\n"
+    "      has no fields, fewer than 3 or more than 20 teams, or no times, the\n"
+    "      reason is printed, no file is changed and the exit status is 1.\n"
     "  scorvane [--data-dir DIR] check-schedule [--year I] [--league I]\n"
     "      List the fields, teams and umpires that two or more live games book at\n"
     "      the same date and time, one line each, such as\n"
@@ -410,6 +418,62 @@ int RunCheckSchedule(const Arguments& parsed, const StartOptions& options, const
   return 1;
 }
 
+// The field-selection window as the command line answers it: closed with
+// "Add Games To Schedule", which asks its question or refuses.
+class AddingFieldForm : public FieldFormView {
+ public:
+  FieldFormPresenter* presenter = nullptr;
+  void GridChanged() override {}
+  void FocusGrid() override {}
+  bool Exec() override {
+    ok_ = false;
+    if (presenter) presenter->AddButtonClick();
+    return ok_;
+  }
+  void Close(bool ok) override { ok_ = ok; }
+
+ private:
+  bool ok_ = false;
+};
+
+// Appends the games the Make button would, from the league's stored times,
+// and saves all lists; a refusal changes no file.
+int RunMakeSchedule(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
+  if (parsed.positional.size() > 1) return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
+  Selection selection;
+  const QString error = ParseSelection(parsed, selection);
+  if (!error.isEmpty()) return Usage(error);
+
+  const QString dir = CommandDataDir(options, programDir);
+  if (dir.isEmpty()) return 1;
+  PrintedMessages messages;
+  DataStore store(dir, &messages);
+  if (!store.LoadYears() || messages.errors > 0) return 1;
+  const std::string storedYear = store.YearsHeader.CurYear;
+  if (!OpenSelection(store, messages, selection, dir)) return 1;
+  if (!store.LoadLeagues() || messages.errors > 0) return 1;
+  if (!store.CurrentLeague.Mark.empty()) {
+    PrintError(QStringLiteral("No league is selected in %1").arg(QDir::toNativeSeparators(dir)));
+    return 1;
+  }
+
+  if (!store.LoadGames() || messages.errors > 0) return 1;
+
+  AddingFieldForm view;
+  FieldFormPresenter fieldForm(store, view, nullptr, messages);
+  view.presenter = &fieldForm;
+  ScheduleMaker maker(store, fieldForm, messages);
+  const size_t before = store.Games.size();
+  if (!maker.MakeButtonClick()) return 1;
+  const size_t added = store.Games.size() - before;
+
+  // The selection given here is for this command only.
+  store.YearsHeader.CurYear = storedYear;
+  if (!store.SaveAll()) return 1;
+  Print(stdout, QStringLiteral("%1 games added to the schedule.\n").arg(added));
+  return 0;
+}
+
 // Builds the tab's table as export does and prints it.
 int RunPrint(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
   const QStringList& pos = parsed.positional;
@@ -548,8 +612,9 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     return RunImport(pos[1], options, programDir);
   }
   if (command == QLatin1String("make-schedule")) {
-    PrintError(QStringLiteral("The %1 command is not available yet.").arg(command));
-    return 1;
+    const QString bad = CheckOptions(parsed, {QStringLiteral("--year"), QStringLiteral("--league")}, command);
+    if (!bad.isEmpty()) return Usage(bad);
+    return RunMakeSchedule(parsed, options, programDir);
   }
   return Usage(QStringLiteral("unknown command %1").arg(command));
 }

@@ -194,12 +194,39 @@ void DataStore::AddUmpire() {
   UmpiresChanged = true;
 }
 
-bool DataStore::AddTime(const std::string& line) {
+bool DataStore::AddTime(const std::string& line, size_t* position) {
   auto it = std::lower_bound(Times.begin(), Times.end(), line, TextLess());
+  if (position) *position = static_cast<size_t>(it - Times.begin());
   if (it != Times.end() && CompareText(*it, line) == 0) return false;
   Times.insert(it, line);
   TimesChanged = true;
   return true;
+}
+
+namespace {
+
+void DropRepeats(List& sorted) {
+  sorted.erase(std::unique(sorted.begin(), sorted.end(),
+                           [](const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }),
+               sorted.end());
+}
+
+void SortTimes(List& lines) {
+  std::sort(lines.begin(), lines.end(), TextLess());
+  DropRepeats(lines);
+}
+
+}  // namespace
+
+size_t DataStore::AddTimes(std::vector<std::string> lines) {
+  const size_t before = Times.size();
+  SortTimes(lines);
+  const auto middle = static_cast<std::ptrdiff_t>(Times.size());
+  Times.insert(Times.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+  std::inplace_merge(Times.begin(), Times.begin() + middle, Times.end(), TextLess());
+  DropRepeats(Times);
+  if (Times.size() > before) TimesChanged = true;
+  return Times.size() - before;
 }
 
 // ---- files ----------------------------------------------------------------
@@ -315,10 +342,7 @@ bool DataStore::LoadTimes() {
   if (!TimesKey.empty() && !SaveList(TimesKey + ".Times", Times, TimesChanged)) return false;
   List lines;
   if (!ReadList(GamesKey + ".Times", lines, nullptr)) return false;
-  std::sort(lines.begin(), lines.end(), TextLess());
-  lines.erase(std::unique(lines.begin(), lines.end(),
-                          [](const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }),
-              lines.end());
+  SortTimes(lines);
   Times = std::move(lines);
   TimesKey = GamesKey;
   return true;

@@ -104,8 +104,12 @@ class DataStore {
   void AddField();
   void AddUmpire();
   // Inserts a time entry in order; a duplicate is dropped. Sets TimesChanged
-  // when the line is new.
-  bool AddTime(const std::string& line);
+  // when the line is new. position, when given, receives the line's
+  // position in Times (the existing line's for a duplicate).
+  bool AddTime(const std::string& line, size_t* position = nullptr);
+  // Adds many time entries in one merge; duplicates are dropped. Returns
+  // how many were new.
+  size_t AddTimes(std::vector<std::string> lines);
 
   // Lazy list switches. They return false when the outgoing list could not be
   // written or the new file could not be read: the list in memory and its key

@@ -17,7 +17,9 @@ AppWindows::AppWindows(const QString& dataDir)
       print(&window),
       radioNote(&window),
       team(&window, help),
-      progress(&window) {
+      progress(&window),
+      fieldSelect(&window),
+      fieldTimes(&fieldSelect) {
   messages.SetParent(&window);
   MainViews views{window, list, name, team, player, help, progress, messages};
   form = std::make_unique<MainForm>(store, views);
@@ -60,8 +62,7 @@ AppWindows::AppWindows(const QString& dataDir)
   form->OpenPrintForm = [this] { printForm->PrintButtonClick(); };
   form->SetCommandAvailable(Command::Print, true);
 
-  // The game window: Update on the Schedule tab. Its Make button waits for
-  // the schedule maker (gameForm->MakeSchedule).
+  // The game window: Update on the Schedule tab.
   gameForm =
       std::make_unique<GameFormPresenter>(store, form->tables, form->scheduleListBox, game, messages, help);
   game.SetPresenter(gameForm.get());
@@ -73,11 +74,22 @@ AppWindows::AppWindows(const QString& dataDir)
   importer = std::make_unique<ImportPresenter>(store, form->tables, openDialog, messages);
   form->RunImport = [this] { importer->ImportItemClick(); };
   form->SetCommandAvailable(Command::ImportItem, true);
+
+  // Make in the game window: the schedule maker over the field-selection
+  // and field-time windows.
+  makeForm = std::make_unique<MakeFormPresenter>(store, fieldTimes, messages);
+  fieldTimes.SetPresenter(makeForm.get());
+  fieldForm = std::make_unique<FieldFormPresenter>(store, fieldSelect, makeForm.get(), messages);
+  fieldSelect.SetPresenter(fieldForm.get());
+  scheduleMaker = std::make_unique<ScheduleMaker>(store, *fieldForm, messages);
+  gameForm->MakeSchedule = [this] { return scheduleMaker->MakeButtonClick(); };
 }
 
 AppWindows::~AppWindows() {
   note.SetPresenter(nullptr);
   game.SetPresenter(nullptr);
+  fieldSelect.SetPresenter(nullptr);
+  fieldTimes.SetPresenter(nullptr);
   store.fontView = nullptr;
   window.SetPresenter(nullptr);
 }

@@ -7,12 +7,15 @@
 
 #include "notes/NoteForm.h"
 #include "notes/Notes.h"
+#include "schedule/FieldTimes.h"
 #include "schedule/GameForm.h"
+#include "schedule/ScheduleMaker.h"
 #include "shell/MainForm.h"
 #include "store/DataStore.h"
 #include "ui/AboutForm.h"
 #include "ui/BackupForm.h"
 #include "ui/EntryForms.h"
+#include "ui/FieldTimeForms.h"
 #include "ui/GameForm.h"
 #include "ui/HelpWindow.h"
 #include "ui/ListForm.h"
@@ -54,6 +57,8 @@ class AppWindows {
   RadioNoteForm radioNote;
   TeamForm team;
   MsgForm progress;
+  FieldForm fieldSelect;
+  MakeForm fieldTimes;
   QtPrintEngine printEngine;
   std::unique_ptr<MainForm> form;
   std::unique_ptr<NoteFormPresenter> noteForm;
@@ -62,6 +67,9 @@ class AppWindows {
   std::unique_ptr<PrintFormPresenter> printForm;
   std::unique_ptr<GameFormPresenter> gameForm;
   std::unique_ptr<ImportPresenter> importer;
+  std::unique_ptr<MakeFormPresenter> makeForm;
+  std::unique_ptr<FieldFormPresenter> fieldForm;
+  std::unique_ptr<ScheduleMaker> scheduleMaker;
 };
 
 }  // namespace scv

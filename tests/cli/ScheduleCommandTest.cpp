@@ -182,6 +182,36 @@ TEST_F(ScheduleCommandTest, CheckScheduleListsDoubleBookings) {
   EXPECT_EQ(data.Snapshot(), changed);
 }
 
+TEST_F(ScheduleCommandTest, MakeScheduleAppendsTheGamesOfTheStoredTimes) {
+  data.Write("Y1L1.Times", {"2026062710001", "2026062010002", "2026062010001"});
+  CliResult run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--year", "1", "--league", "1"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "3 games added to the schedule.\n");
+  EXPECT_NE(run.err.find("You have 2 fields available and 3 teams to schedule."), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Add 3 Games to Schedule?"), std::string::npos) << run.err;
+  const std::string games = data.Read("Y1L1.Games");
+  EXPECT_EQ(games.substr(games.size() - 87),
+            "|20260620|1000|1|1|2|||||||\r\n|20260620|1000|2|3|1|||||||\r\n|20260627|1000|1|2|3|||||||\r\n");
+  EXPECT_NE(data.Read("Y1.Leagues").find("|1|Valley League|1|8|"), std::string::npos);
+  EXPECT_NE(data.Read("Baseball.Years").find("\r\n|2026|Summer|1|"), std::string::npos);
+
+  // Refusals print the window's message and change no file.
+  const auto before = data.Snapshot();
+  run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--league", "2"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("You must set the times that fields are available before adding games to the schedule."),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(data.Snapshot(), before);
+  data.Write("Y1L2.Teams", {"T|", "|1|Owls||||", "X|2|Larks||||"});
+  const auto fewTeams = data.Snapshot();
+  run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--league", "2"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Number of teams must be from 3 to 20"), std::string::npos) << run.err;
+  EXPECT_EQ(data.Snapshot(), fewTeams);
+  EXPECT_EQ(RunCli({"--data-dir", data.Dir(), "make-schedule", "extra"}).status, 2);
+}
+
 TEST_F(ScheduleCommandTest, CheckScheduleWithoutALeague) {
   data.Write("Baseball.Years", {"Y|0||1||||", "|2026|Summer||"});
   const CliResult run = RunCli({"--data-dir", data.Dir(), "check-schedule"});
