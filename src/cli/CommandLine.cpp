@@ -11,8 +11,8 @@
 
 #include "backup/Backup.h"
 #include "import/QktImport.h"
-#include "print/PrintCommand.h"
 #include "cli/Export.h"
+#include "print/PrintCommand.h"
 #include "schedule/FieldTimes.h"
 #include "schedule/ScheduleMaker.h"
 #include "shell/Startup.h"
@@ -439,7 +439,8 @@ class AddingFieldForm : public FieldFormView {
 // Appends the games the Make button would, from the league's stored times,
 // and saves all lists; a refusal changes no file.
 int RunMakeSchedule(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
-  if (parsed.positional.size() > 1) return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
+  if (parsed.positional.size() > 1)
+    return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
   Selection selection;
   const QString error = ParseSelection(parsed, selection);
   if (!error.isEmpty()) return Usage(error);

@@ -187,7 +187,8 @@ TEST_F(ScheduleCommandTest, MakeScheduleAppendsTheGamesOfTheStoredTimes) {
   CliResult run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--year", "1", "--league", "1"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "3 games added to the schedule.\n");
-  EXPECT_NE(run.err.find("You have 2 fields available and 3 teams to schedule."), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("You have 2 fields available and 3 teams to schedule."), std::string::npos)
+      << run.err;
   EXPECT_NE(run.err.find("Add 3 Games to Schedule?"), std::string::npos) << run.err;
   const std::string games = data.Read("Y1L1.Games");
   EXPECT_EQ(games.substr(games.size() - 87),
@@ -199,8 +200,9 @@ TEST_F(ScheduleCommandTest, MakeScheduleAppendsTheGamesOfTheStoredTimes) {
   const auto before = data.Snapshot();
   run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--league", "2"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("You must set the times that fields are available before adding games to the schedule."),
-            std::string::npos)
+  EXPECT_NE(
+      run.err.find("You must set the times that fields are available before adding games to the schedule."),
+      std::string::npos)
       << run.err;
   EXPECT_EQ(data.Snapshot(), before);
   data.Write("Y1L2.Teams", {"T|", "|1|Owls||||", "X|2|Larks||||"});
