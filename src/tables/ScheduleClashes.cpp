@@ -1,7 +1,6 @@
 #include "tables/ScheduleClashes.h"
 
-#include <map>
-#include <set>
+#include <algorithm>
 #include <tuple>
 
 #include "store/DataStore.h"
@@ -30,44 +29,67 @@ std::string TimeText(const std::string& time) {
 }  // namespace
 
 std::vector<ScheduleClash> FindScheduleClashes(const DataStore& store) {
-  // (date, time, kind, position) -> the games that book it.
-  using Slot = std::tuple<std::string, std::string, int, int64_t>;
-  std::map<Slot, std::set<int64_t>> bookings;
+  // Every booking of a live game, sorted so that the bookings of one field,
+  // team or umpire at one date and time are neighbours. A valid date and
+  // time have fixed widths, so their numbers sort as their texts do.
+  struct Booking {
+    int64_t when;  // yyyymmddhhnn
+    int kind;
+    int64_t position;
+    int64_t game;
+    bool operator<(const Booking& o) const {
+      return std::tie(when, kind, position, game) < std::tie(o.when, o.kind, o.position, o.game);
+    }
+  };
+  std::vector<Booking> bookings;
+  bookings.reserve(store.Games.size() * 3);
   for (size_t i = 1; i < store.Games.size(); ++i) {
     const GameRecord game = ParseGame(store.Games[i]);
     if (!game.Mark.empty() || !GameDate(game.Date) || !GameTime(game.Time)) continue;
+    const int64_t when = ParseFigure(game.Date) * 10000 + ParseFigure(game.Time);
     const auto book = [&](ScheduleClash::Kind kind, const std::string& index) {
       const int64_t position = ParseFigure(index);
-      if (position > 0) bookings[{game.Date, game.Time, kind, position}].insert(static_cast<int64_t>(i));
+      if (position > 0) bookings.push_back({when, kind, position, static_cast<int64_t>(i)});
     };
     book(ScheduleClash::Field, game.Field);
     book(ScheduleClash::Team, game.Home);
     book(ScheduleClash::Team, game.Away);
     for (int k = 1; k <= 4; ++k) book(ScheduleClash::Umpire, game.Umpire(k));
   }
+  std::sort(bookings.begin(), bookings.end());
 
   std::vector<ScheduleClash> clashes;
-  for (const auto& [slot, games] : bookings) {
-    if (games.size() < 2) continue;
+  for (size_t first = 0; first < bookings.size();) {
+    const Booking& b = bookings[first];
+    size_t last = first + 1;
+    while (last < bookings.size() && bookings[last].when == b.when && bookings[last].kind == b.kind &&
+           bookings[last].position == b.position)
+      ++last;
     ScheduleClash clash;
-    clash.Date = std::get<0>(slot);
-    clash.Time = std::get<1>(slot);
-    clash.What = static_cast<ScheduleClash::Kind>(std::get<2>(slot));
-    clash.Index = std::get<3>(slot);
-    if (clash.What == ScheduleClash::Team) {
-      if (clash.Index < static_cast<int64_t>(store.Teams.size())) {
-        const TeamRecord team = ParseTeam(store.Teams[static_cast<size_t>(clash.Index)]);
-        clash.No = team.No;
-        clash.Name = team.Name;
+    // A game naming one umpire twice books that umpire once.
+    for (size_t k = first; k < last; ++k)
+      if (clash.Games.empty() || clash.Games.back() != bookings[k].game)
+        clash.Games.push_back(bookings[k].game);
+    if (clash.Games.size() >= 2) {
+      clash.Date = ZeroPadded(b.when / 10000, 8);
+      clash.Time = ZeroPadded(b.when % 10000, 4);
+      clash.What = static_cast<ScheduleClash::Kind>(b.kind);
+      clash.Index = b.position;
+      if (clash.What == ScheduleClash::Team) {
+        if (clash.Index < static_cast<int64_t>(store.Teams.size())) {
+          const TeamRecord team = ParseTeam(store.Teams[static_cast<size_t>(clash.Index)]);
+          clash.No = team.No;
+          clash.Name = team.Name;
+        }
+      } else {
+        const NamedRecord named =
+            NamedAt(clash.What == ScheduleClash::Field ? store.Fields : store.Umpires, clash.Index);
+        clash.No = named.No;
+        clash.Name = named.Name;
       }
-    } else {
-      const NamedRecord named =
-          NamedAt(clash.What == ScheduleClash::Field ? store.Fields : store.Umpires, clash.Index);
-      clash.No = named.No;
-      clash.Name = named.Name;
+      clashes.push_back(std::move(clash));
     }
-    clash.Games.assign(games.begin(), games.end());
-    clashes.push_back(std::move(clash));
+    first = last;
   }
   return clashes;
 }
