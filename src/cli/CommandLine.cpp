@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include <QDateTime>
@@ -310,6 +311,33 @@ bool OpenSelection(DataStore& store, const PrintedMessages& messages, const Sele
   return true;
 }
 
+// A command over one league (check-schedule, make-schedule): no argument
+// besides the selection, which is opened in memory with its league.
+struct LeagueCommand {
+  PrintedMessages messages;
+  std::unique_ptr<DataStore> store;
+
+  // -1 when the league is open; otherwise the exit status (the reason has
+  // been printed).
+  int Open(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
+    if (parsed.positional.size() > 1)
+      return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
+    Selection selection;
+    const QString error = ParseSelection(parsed, selection);
+    if (!error.isEmpty()) return Usage(error);
+    const QString dir = CommandDataDir(options, programDir);
+    if (dir.isEmpty()) return 1;
+    store = std::make_unique<DataStore>(dir, &messages);
+    if (!OpenSelection(*store, messages, selection, dir)) return 1;
+    if (!store->LoadLeagues() || messages.errors > 0) return 1;
+    if (!store->CurrentLeague.Mark.empty()) {
+      PrintError(QStringLiteral("No league is selected in %1").arg(QDir::toNativeSeparators(dir)));
+      return 1;
+    }
+    return -1;
+  }
+};
+
 // The calendar's DTSTAMP: when the games file was last changed (now for a
 // league whose games were never saved).
 QDateTime ScheduleStamp(const DataStore& store) {
@@ -391,21 +419,10 @@ int RunExport(const Arguments& parsed, const StartOptions& options, const QStrin
 // Lists the double bookings of the league's schedule on standard output:
 // status 0 and no output when there is none, 1 when there are some.
 int RunCheckSchedule(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
-  if (parsed.positional.size() > 1) return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
-  Selection selection;
-  const QString error = ParseSelection(parsed, selection);
-  if (!error.isEmpty()) return Usage(error);
-
-  const QString dir = CommandDataDir(options, programDir);
-  if (dir.isEmpty()) return 1;
-  PrintedMessages messages;
-  DataStore store(dir, &messages);
-  if (!OpenSelection(store, messages, selection, dir)) return 1;
-  if (!store.LoadLeagues() || messages.errors > 0) return 1;
-  if (!store.CurrentLeague.Mark.empty()) {
-    PrintError(QStringLiteral("No league is selected in %1").arg(QDir::toNativeSeparators(dir)));
-    return 1;
-  }
+  LeagueCommand command;
+  if (const int status = command.Open(parsed, options, programDir); status >= 0) return status;
+  DataStore& store = *command.store;
+  const PrintedMessages& messages = command.messages;
   if (!store.LoadTeams() || !store.LoadGames() || !store.LoadFields() || !store.LoadUmpires() ||
       messages.errors > 0)
     return 1;
@@ -439,25 +456,10 @@ class AddingFieldForm : public FieldFormView {
 // Appends the games the Make button would, from the league's stored times,
 // and saves all lists; a refusal changes no file.
 int RunMakeSchedule(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
-  if (parsed.positional.size() > 1)
-    return Usage(QStringLiteral("unexpected argument %1").arg(parsed.positional[1]));
-  Selection selection;
-  const QString error = ParseSelection(parsed, selection);
-  if (!error.isEmpty()) return Usage(error);
-
-  const QString dir = CommandDataDir(options, programDir);
-  if (dir.isEmpty()) return 1;
-  PrintedMessages messages;
-  DataStore store(dir, &messages);
-  if (!store.LoadYears() || messages.errors > 0) return 1;
-  const std::string storedYear = store.YearsHeader.CurYear;
-  if (!OpenSelection(store, messages, selection, dir)) return 1;
-  if (!store.LoadLeagues() || messages.errors > 0) return 1;
-  if (!store.CurrentLeague.Mark.empty()) {
-    PrintError(QStringLiteral("No league is selected in %1").arg(QDir::toNativeSeparators(dir)));
-    return 1;
-  }
-
+  LeagueCommand command;
+  if (const int status = command.Open(parsed, options, programDir); status >= 0) return status;
+  DataStore& store = *command.store;
+  PrintedMessages& messages = command.messages;
   if (!store.LoadGames() || messages.errors > 0) return 1;
 
   AddingFieldForm view;
@@ -468,8 +470,9 @@ int RunMakeSchedule(const Arguments& parsed, const StartOptions& options, const 
   if (!maker.MakeButtonClick()) return 1;
   const size_t added = store.Games.size() - before;
 
-  // The selection given here is for this command only.
-  store.YearsHeader.CurYear = storedYear;
+  // The selection given here is for this command only: the seasons file
+  // keeps its own, which the header line in memory still holds.
+  store.ReadYearsHeader();
   if (!store.SaveAll()) return 1;
   Print(stdout, QStringLiteral("%1 games added to the schedule.\n").arg(added));
   return 0;

@@ -27,15 +27,6 @@ std::string PadRight(std::string text, size_t width) {
   return text;
 }
 
-// Sorted in text order; an entry equal to one already there is not added twice.
-void SortEntries(std::vector<std::string>& entries) {
-  std::sort(entries.begin(), entries.end(), TextLess());
-  entries.erase(
-      std::unique(entries.begin(), entries.end(),
-                  [](const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }),
-      entries.end());
-}
-
 // The made games may book a field, a team or an umpire twice at one time
 // (the times are the user's, and earlier games stay): say so, without
 // changing anything.
@@ -61,7 +52,7 @@ std::vector<std::string> ScheduleMaker::TeamOrder(DataStore& store) {
     store.ReadTeam(static_cast<int64_t>(r));
     if (store.CurrentTeam.Mark.empty()) order.push_back(PadLeft(store.CurrentTeam.No, 5) + std::to_string(r));
   }
-  SortEntries(order);
+  SortLines(order);
   return order;
 }
 
@@ -73,7 +64,7 @@ std::vector<std::string> ScheduleMaker::FieldList(DataStore& store) {
       fields.push_back(PadLeft(store.CurrentField.No, 5) + PadRight(std::to_string(r), 5) +
                        store.CurrentField.Name);
   }
-  SortEntries(fields);
+  SortLines(fields);
   return fields;
 }
 

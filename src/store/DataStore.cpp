@@ -203,28 +203,13 @@ bool DataStore::AddTime(const std::string& line, size_t* position) {
   return true;
 }
 
-namespace {
-
-void DropRepeats(List& sorted) {
-  sorted.erase(std::unique(sorted.begin(), sorted.end(),
-                           [](const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }),
-               sorted.end());
-}
-
-void SortTimes(List& lines) {
-  std::sort(lines.begin(), lines.end(), TextLess());
-  DropRepeats(lines);
-}
-
-}  // namespace
-
 size_t DataStore::AddTimes(std::vector<std::string> lines) {
   const size_t before = Times.size();
-  SortTimes(lines);
+  SortLines(lines);
   const auto middle = static_cast<std::ptrdiff_t>(Times.size());
   Times.insert(Times.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
   std::inplace_merge(Times.begin(), Times.begin() + middle, Times.end(), TextLess());
-  DropRepeats(Times);
+  DropRepeatedLines(Times);
   if (Times.size() > before) TimesChanged = true;
   return Times.size() - before;
 }
@@ -342,7 +327,7 @@ bool DataStore::LoadTimes() {
   if (!TimesKey.empty() && !SaveList(TimesKey + ".Times", Times, TimesChanged)) return false;
   List lines;
   if (!ReadList(GamesKey + ".Times", lines, nullptr)) return false;
-  SortTimes(lines);
+  SortLines(lines);
   Times = std::move(lines);
   TimesKey = GamesKey;
   return true;

@@ -1,5 +1,6 @@
 #include "store/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -138,6 +139,17 @@ int CompareText(std::string_view a, std::string_view b) {
   // Lines that differ only in case still differ: neither is dropped.
   if (a == b) return 0;
   return a < b ? -1 : 1;
+}
+
+void SortLines(std::vector<std::string>& lines) {
+  std::sort(lines.begin(), lines.end(), TextLess());
+  DropRepeatedLines(lines);
+}
+
+void DropRepeatedLines(std::vector<std::string>& sorted) {
+  sorted.erase(std::unique(sorted.begin(), sorted.end(),
+                           [](const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }),
+               sorted.end());
 }
 
 QString Decode(std::string_view bytes) {

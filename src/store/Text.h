@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QString>
 
@@ -37,6 +38,11 @@ int CompareText(std::string_view a, std::string_view b);
 struct TextLess {
   bool operator()(const std::string& a, const std::string& b) const { return CompareText(a, b) < 0; }
 };
+// The sorted lists keep each line once: sorts lines in that order and drops
+// the repeated ones; DropRepeatedLines does the second half on a list that
+// is sorted already.
+void SortLines(std::vector<std::string>& lines);
+void DropRepeatedLines(std::vector<std::string>& sorted);
 
 // Windows-1252 bytes <-> Unicode, at the user-interface boundary only.
 QString Decode(std::string_view bytes);

@@ -8,11 +8,7 @@ namespace scv {
 
 void RowList::Finish() const {
   if (sorted_) return;
-  std::sort(lines_.begin(), lines_.end(), TextLess());
-  auto last = std::unique(lines_.begin(), lines_.end(), [](const std::string& a, const std::string& b) {
-    return CompareText(a, b) == 0;
-  });
-  lines_.erase(last, lines_.end());
+  SortLines(lines_);
   sorted_ = true;
 }
 

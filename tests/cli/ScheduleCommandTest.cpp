@@ -11,6 +11,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Export.h"
 #include "store/DataStore.h"
+#include "store/Records.h"
 #include "support/TempData.h"
 
 namespace scv::test {
@@ -184,6 +185,8 @@ TEST_F(ScheduleCommandTest, CheckScheduleListsDoubleBookings) {
 
 TEST_F(ScheduleCommandTest, MakeScheduleAppendsTheGamesOfTheStoredTimes) {
   data.Write("Y1L1.Times", {"2026062710001", "2026062010002", "2026062010001"});
+  // The stored current season is another one.
+  data.Write("Baseball.Years", {"Y|0||2||||", "|2026|Summer|1|", "|2027|Fall||"});
   CliResult run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--year", "1", "--league", "1"});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "3 games added to the schedule.\n");
@@ -194,11 +197,11 @@ TEST_F(ScheduleCommandTest, MakeScheduleAppendsTheGamesOfTheStoredTimes) {
   EXPECT_EQ(games.substr(games.size() - 87),
             "|20260620|1000|1|1|2|||||||\r\n|20260620|1000|2|3|1|||||||\r\n|20260627|1000|1|2|3|||||||\r\n");
   EXPECT_NE(data.Read("Y1.Leagues").find("|1|Valley League|1|8|"), std::string::npos);
-  EXPECT_NE(data.Read("Baseball.Years").find("\r\n|2026|Summer|1|"), std::string::npos);
+  EXPECT_EQ(ParseYearsHeader(data.Read("Baseball.Years")).CurYear, "2");
 
   // Refusals print the window's message and change no file.
   const auto before = data.Snapshot();
-  run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--league", "2"});
+  run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--year", "1", "--league", "2"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(
       run.err.find("You must set the times that fields are available before adding games to the schedule."),
@@ -207,7 +210,7 @@ TEST_F(ScheduleCommandTest, MakeScheduleAppendsTheGamesOfTheStoredTimes) {
   EXPECT_EQ(data.Snapshot(), before);
   data.Write("Y1L2.Teams", {"T|", "|1|Owls||||", "X|2|Larks||||"});
   const auto fewTeams = data.Snapshot();
-  run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--league", "2"});
+  run = RunCli({"--data-dir", data.Dir(), "make-schedule", "--year", "1", "--league", "2"});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("Number of teams must be from 3 to 20"), std::string::npos) << run.err;
   EXPECT_EQ(data.Snapshot(), fewTeams);
