@@ -11,8 +11,8 @@
 #include <QSaveFile>
 
 #include "backup/Backup.h"
-#include "import/QktImport.h"
 #include "cli/Export.h"
+#include "import/QktImport.h"
 #include "print/PrintCommand.h"
 #include "schedule/FieldTimes.h"
 #include "schedule/ScheduleMaker.h"
