@@ -7,26 +7,18 @@
 #include <QTemporaryDir>
 
 #include "BenchData.h"
+#include "BenchMessages.h"
 #include "import/IniFile.h"
 #include "import/QktImport.h"
 #include "store/DataStore.h"
 #include "store/ListFile.h"
-#include "store/Messages.h"
 #include "tables/Tables.h"
 
 namespace {
 
 constexpr size_t kQktBytes = 10u << 20;
 
-class QuietMessages : public scv::Messages {
- public:
-  int errors = 0;
-  void Error(const QString&) override { ++errors; }
-  void Information(const QString&) override {}
-  bool Confirm(const QString&) override { return true; }
-  Answer ConfirmYesNoAll(const QString&) override { return Answer::Yes; }
-  Answer ConfirmYesNoCancel(const QString&) override { return Answer::Yes; }
-};
+using scv::bench::QuietMessages;
 
 // The generated file and its notes, made once. SCV_BENCH_DIR chooses where
 // (the data directories of the import go there too); by default the system's
