@@ -58,4 +58,16 @@ bool ScheduleListBox::Pick(char code) {
 
 bool ScheduleListBox::PickChanged() const { return pickList.PickChanged; }
 
+std::string ScheduleListBox::PickTeam(const std::string& start) {
+  Slots[HomeSlot] = Cut(start, Width::Index);
+  Pick('T');
+  return Slots[HomeSlot];
+}
+
+std::string ScheduleListBox::PickUmpire(const std::string& start) {
+  Slots[Umpire1Slot] = Cut(start, Width::Index);
+  Pick('U');
+  return Slots[Umpire1Slot];
+}
+
 }  // namespace scv

@@ -7,12 +7,14 @@
 #include <array>
 #include <string>
 
+#include "tables/SetupViews.h"
+
 namespace scv {
 
 class DataStore;
 class PickList;
 
-class ScheduleListBox {
+class ScheduleListBox : public FilterPicker {
  public:
   enum Slot : int {
     FieldSlot,
@@ -47,7 +49,12 @@ class ScheduleListBox {
   // nothing and returns false.
   bool Pick(char code);
   // Whether the last Pick added, edited, deleted or undeleted a record.
-  bool PickChanged() const;
+  bool PickChanged() const override;
+
+  // The schedule filter's picks: T through the home-team slot, U through
+  // the umpire-1 slot.
+  std::string PickTeam(const std::string& start) override;
+  std::string PickUmpire(const std::string& start) override;
 };
 
 }  // namespace scv

@@ -100,6 +100,12 @@ void DataStore::ApplyLeagueFont() {
     font.Italic = false;
   }
   if (l.FontItalic == "1") font.Italic = true;
+  // A league that names its font had it chosen in the font dialog, which
+  // stores regular and upright as empty fields: its style is all there.
+  if (!l.FontName.empty()) {
+    font.Bold = l.FontBold == "1";
+    font.Italic = l.FontItalic == "1";
+  }
   tableFont = font;
   if (fontView) fontView->ApplyTableFont(tableFont);
 }

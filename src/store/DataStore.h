@@ -17,13 +17,17 @@ namespace scv {
 class Messages;
 
 // The main table's font as the league records set it. An empty name or a
-// size of 0 means the designed font ("System", bold, 13 pixels).
+// size of 0 means the designed font ("System", bold, 13 pixels). The colour
+// is a Windows colour value, red in the low byte. Underline and strike-out
+// come only from the font dialog and are never stored.
 struct TableFont {
   int64_t Color = 0;
   std::string Name;
   int64_t PointSize = 0;
   bool Bold = true;
   bool Italic = false;
+  bool Underline = false;
+  bool StrikeOut = false;
   bool operator==(const TableFont&) const = default;
 };
 

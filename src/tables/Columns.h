@@ -3,8 +3,11 @@
 // kind in their fixed order, with header texts and the wide (name) columns
 // that share out the spare width.
 #include <array>
+#include <string>
 
 namespace scv {
+
+struct LeagueRecord;
 
 struct ColumnSpec {
   const char* Header;
@@ -40,5 +43,24 @@ struct PlayerColumnSpec {
 extern const std::array<ColumnSpec, TeamColumnCount> TeamColumns;
 extern const std::array<PlayerColumnSpec, PlayerColumnCount> PlayerColumns;
 extern const std::array<ColumnSpec, ScheduleColumnCount> ScheduleColumns;
+
+// The sort order of player tab t (1 to 6), kept in position t of the
+// league's SortKeys (128 + column - 1) and SortDown ("1" descending). An
+// unknown code sorts by the player number (column 2).
+int PlayerSortColumn(const LeagueRecord& league, int tab);
+bool PlayerSortDescending(const LeagueRecord& league, int tab);
+// Stores a tab's sort column and direction; the caller writes the record.
+void SetPlayerSort(LeagueRecord& league, int tab, int column, bool descending);
+
+// The full names of the columns, as the setup dialogs list them: the check
+// box captions of the standings and the schedule, and the player columns'
+// sort items ("Batting Average (Avg)"; "User Defined" for the user columns).
+extern const std::array<const char*, TeamColumnCount> StandingsItemNames;
+extern const std::array<const char*, PlayerColumnCount> PlayerItemNames;
+extern const std::array<const char*, ScheduleColumnCount> ScheduleItemNames;
+
+// The full name of logical column k of a tab's table; the user columns take
+// the league's headers where they are set.
+std::string ColumnName(int tab, int k, const LeagueRecord& league);
 
 }  // namespace scv

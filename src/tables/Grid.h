@@ -31,6 +31,15 @@ class Grid {
   // The grid column of the first wide column (set by SizeColumns).
   int FocusColumn = 0;
 
+  // Per grid column of the header row, as BuildHeaders laid them out: the
+  // logical column it shows (0 for the hidden key column) and its full name.
+  std::vector<int> HeaderColumns;
+  std::vector<std::string> HeaderNames;
+  // The grid column whose order the rows follow, or -1 (the standings, or
+  // the sort column not shown).
+  int SortColumn = -1;
+  bool SortDescending = false;
+
   // Bumped whenever cells, row or column counts change, so a view can tell
   // whether it must reset.
   unsigned Generation = 0;

@@ -100,12 +100,8 @@ void Tables::BuildPlayers() {
   if (!Cache.IsFor(s.PlayersKey, lines, InningsPerGame(s.CurrentLeague.Innings)))
     ComputePlayerFigures(s, Cache, progress);
 
-  const size_t tabPos = static_cast<size_t>(CurrentTab - 1);
-  int k = tabPos < s.CurrentLeague.SortKeys.size()
-              ? static_cast<unsigned char>(s.CurrentLeague.SortKeys[tabPos]) - 127
-              : 2;
-  if (k < 1 || k > PlayerColumnCount) k = 2;  // an unknown code sorts by number
-  const bool descending = tabPos < s.CurrentLeague.SortDown.size() && s.CurrentLeague.SortDown[tabPos] == '1';
+  const int k = PlayerSortColumn(s.CurrentLeague, CurrentTab);
+  const bool descending = PlayerSortDescending(s.CurrentLeague, CurrentTab);
 
   for (size_t i = 1; i < lines; ++i) {
     s.ReadPlayer(static_cast<int64_t>(i));

@@ -58,6 +58,20 @@ void SetScheduleSort(LeagueRecord& league, int choice, bool descending) {
   league.SortDown[kScheduleSortPosition] = descending ? '1' : ' ';
 }
 
+namespace {
+constexpr std::array<int, ScheduleSortCount> kSortColumns = {2, 5, 6, 7, 9};
+}  // namespace
+
+int ScheduleSortColumn(int choice) {
+  return choice >= 0 && choice < ScheduleSortCount ? kSortColumns[static_cast<size_t>(choice)] : -1;
+}
+
+int ScheduleSortOfColumn(int column) {
+  for (int choice = 0; choice < ScheduleSortCount; ++choice)
+    if (kSortColumns[static_cast<size_t>(choice)] == column) return choice;
+  return -1;
+}
+
 std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field,
                             const TeamRecord& home, const TeamRecord& away) {
   const std::string date = LeftAligned(game.Date);

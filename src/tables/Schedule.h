@@ -36,6 +36,12 @@ bool ScheduleSortDescending(const LeagueRecord& league);
 // direction into the league record; the caller writes the record back.
 void SetScheduleSort(LeagueRecord& league, int choice, bool descending);
 
+// The schedule column (logical, 1 to 20) that shows what a sort choice
+// sorts by: " Fld#", " Date", " Time", " Home", " Away"; and the choice a
+// column stands for, or -1.
+int ScheduleSortColumn(int choice);
+int ScheduleSortOfColumn(int column);
+
 // The three key parts are 8 characters each, so the game's position starts
 // at character 25 of a row-list line.
 constexpr size_t kScheduleKeyWidth = 24;

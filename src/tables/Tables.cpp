@@ -3,6 +3,7 @@
 #include "store/DataStore.h"
 #include "store/Text.h"
 #include "tables/Columns.h"
+#include "tables/Schedule.h"
 
 namespace scv {
 
@@ -67,7 +68,20 @@ void Tables::BuildHeaders() {
   grid.SetColCount(columns + 1);
   if (grid.RowCount() < 1) grid.SetRowCount(1);
   grid.ClearRow(0);
+  grid.HeaderColumns.assign(1, 0);
+  grid.HeaderNames.assign(1, std::string());
   ResetPlacement(0);
+
+  int sortColumn = -1;  // logical
+  grid.SortDescending = false;
+  if (CurrentTab >= PlayersTab && CurrentTab <= CustomTab) {
+    sortColumn = PlayerSortColumn(store.CurrentLeague, CurrentTab);
+    grid.SortDescending = PlayerSortDescending(store.CurrentLeague, CurrentTab);
+  } else if (CurrentTab == ScheduleTab) {
+    sortColumn = ScheduleSortColumn(ScheduleSortChoice(store.CurrentLeague));
+    grid.SortDescending = ScheduleSortDescending(store.CurrentLeague);
+  }
+  grid.SortColumn = -1;
 
   for (int k = 1; k <= columns; ++k) {
     std::string header;
@@ -85,8 +99,11 @@ void Tables::BuildHeaders() {
     }
     const int before = NextGridColumn;
     PutCell(header);
-    if (wide && NextGridColumn != before && grid.WideColumns.size() < kMaxWideColumns)
-      grid.WideColumns.push_back(before);
+    if (NextGridColumn == before) continue;
+    if (wide && grid.WideColumns.size() < kMaxWideColumns) grid.WideColumns.push_back(before);
+    grid.HeaderColumns.push_back(k);
+    grid.HeaderNames.push_back(ColumnName(CurrentTab, k, store.CurrentLeague));
+    if (k == sortColumn) grid.SortColumn = before;
   }
   grid.SetColCount(NextGridColumn);
 

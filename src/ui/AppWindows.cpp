@@ -17,6 +17,10 @@ AppWindows::AppWindows(const QString& dataDir)
       print(&window),
       radioNote(&window),
       team(&window, help),
+      setup(&window),
+      playerSort(&window),
+      scheduleSort(&window),
+      fontChooser(window),
       progress(&window),
       fieldSelect(&window),
       fieldTimes(&fieldSelect) {
@@ -83,6 +87,19 @@ AppWindows::AppWindows(const QString& dataDir)
   fieldSelect.SetPresenter(fieldForm.get());
   scheduleMaker = std::make_unique<ScheduleMaker>(store, *fieldForm, messages);
   gameForm->MakeSchedule = [this] { return scheduleMaker->MakeButtonClick(); };
+
+  // Setup, Font and the header clicks: the display of each league's tables.
+  displaySetup = std::make_unique<DisplaySetup>(store, form->tables,
+                                                SetupViews{setup, playerSort, scheduleSort, fontChooser},
+                                                form->scheduleListBox, help);
+  for (SetupDialog* dialog : {static_cast<SetupDialog*>(&setup), static_cast<SetupDialog*>(&playerSort),
+                              static_cast<SetupDialog*>(&scheduleSort)})
+    dialog->SetPresenter(displaySetup.get());
+  window.SetCommandHandler(Command::Setup, [this] { displaySetup->SetupButtonClick(); });
+  window.SetCommandHandler(Command::Font, [this] { displaySetup->FontButtonClick(); });
+  window.SetHeaderClickHandler([this](int col) { displaySetup->HeaderClick(col); });
+  form->SetCommandAvailable(Command::Setup, true);
+  form->SetCommandAvailable(Command::Font, true);
 }
 
 AppWindows::~AppWindows() {
@@ -90,6 +107,10 @@ AppWindows::~AppWindows() {
   game.SetPresenter(nullptr);
   fieldSelect.SetPresenter(nullptr);
   fieldTimes.SetPresenter(nullptr);
+  for (SetupDialog* dialog : {static_cast<SetupDialog*>(&setup), static_cast<SetupDialog*>(&playerSort),
+                              static_cast<SetupDialog*>(&scheduleSort)})
+    dialog->SetPresenter(nullptr);
+  window.SetHeaderClickHandler(nullptr);
   store.fontView = nullptr;
   window.SetPresenter(nullptr);
 }

@@ -27,6 +27,8 @@
 #include "ui/OpenDialog.h"
 #include "ui/QtMessages.h"
 #include "ui/RadioNoteForm.h"
+#include "ui/SetupForms.h"
+#include "tables/DisplaySetup.h"
 
 namespace scv {
 
@@ -56,6 +58,10 @@ class AppWindows {
   PrintForm print;
   RadioNoteForm radioNote;
   TeamForm team;
+  SetupForm setup;
+  PlayerSortForm playerSort;
+  ScheduleSortForm scheduleSort;
+  FontChooser fontChooser;
   MsgForm progress;
   FieldForm fieldSelect;
   MakeForm fieldTimes;
@@ -70,6 +76,7 @@ class AppWindows {
   std::unique_ptr<MakeFormPresenter> makeForm;
   std::unique_ptr<FieldFormPresenter> fieldForm;
   std::unique_ptr<ScheduleMaker> scheduleMaker;
+  std::unique_ptr<DisplaySetup> displaySetup;
 };
 
 }  // namespace scv

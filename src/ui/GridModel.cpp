@@ -31,6 +31,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return QVariant();
   if (role == Qt::DisplayRole) return Decode(grid_.Cell(section, 0));
+  if (role == Qt::ToolTipRole && section >= 0 && static_cast<size_t>(section) < grid_.HeaderNames.size())
+    return Decode(grid_.HeaderNames[static_cast<size_t>(section)]).trimmed();
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
   return QVariant();
 }

@@ -181,7 +181,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->verticalHeader()->setMinimumSectionSize(1);
   QHeaderView* header = table_->horizontalHeader();
-  header->setSectionsClickable(false);
+  // A click on a header sorts by that column (see SetHeaderClickHandler).
+  header->setSectionsClickable(true);
   header->setSectionsMovable(false);
   header->setHighlightSections(false);
   header->setSectionResizeMode(QHeaderView::Fixed);
@@ -195,6 +196,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     if (form_) Guarded([this] { form_->UpdateButtonClick(); });
   });
   table_->viewport()->installEventFilter(this);
+  connect(header, &QHeaderView::sectionClicked, this, [this](int col) {
+    if (headerClick_) Guarded([this, col] { headerClick_(col); });
+  });
 
   CreateMenu();
 
@@ -295,6 +299,8 @@ void MainWindow::SetPresenter(MainForm* form) {
   GridChanged();
 }
 
+void MainWindow::SetHeaderClickHandler(std::function<void(int)> handler) { headerClick_ = std::move(handler); }
+
 void MainWindow::SetCommandHandler(Command command, std::function<void()> handler) {
   handlers_[Index(command)] = std::move(handler);
 }
@@ -373,6 +379,12 @@ void MainWindow::GridChanged() {
       table_->setColumnWidth(c, std::max(grid_->ColWidth(c), 0) + 1);
     }
   }
+  // The order the rows follow shows on its column's header.
+  QHeaderView* header = table_->horizontalHeader();
+  const int sortColumn = grid_->SortColumn;
+  header->setSortIndicatorShown(sortColumn > 0 && sortColumn < cols);
+  if (sortColumn > 0 && sortColumn < cols)
+    header->setSortIndicator(sortColumn, grid_->SortDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
   SyncSelection();
   syncing_ = false;
 }
@@ -410,6 +422,8 @@ void MainWindow::ApplyTableFont(const TableFont& font) {
   }
   f.setBold(font.Bold);
   f.setItalic(font.Italic);
+  f.setUnderline(font.Underline);
+  f.setStrikeOut(font.StrikeOut);
   tableFont_ = f;
   // Colours are Windows colour values, 0x00BBGGRR.
   const auto c = static_cast<uint32_t>(font.Color);

@@ -44,6 +44,8 @@ class MainWindow : public QWidget, public MainView, public TableFontView {
   // whoever provides them. A command without a handler does nothing.
   void SetCommandHandler(Command command, std::function<void()> handler);
   void SetAboutDialog(QDialog* about) { about_ = about; }
+  // What a click on the header of a grid column does.
+  void SetHeaderClickHandler(std::function<void(int col)> handler);
 
   // Runs the presenter's FormShow once the window is on screen: the stored
   // window size and tab, and the first table.
@@ -103,6 +105,7 @@ class MainWindow : public QWidget, public MainView, public TableFontView {
   std::array<QToolButton*, kCommandCount> buttons_{};
   std::array<QAction*, kCommandCount> actions_{};
   std::array<std::function<void()>, kCommandCount> handlers_{};
+  std::function<void(int)> headerClick_;
   QFont tableFont_;
   QColor tableColor_ = Qt::black;
   bool started_ = false;
