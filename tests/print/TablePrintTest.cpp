@@ -270,6 +270,12 @@ TEST(TablePrintTest, FontFollowsTheLeagueFontOrTheDesignedOne) {
   EXPECT_DOUBLE_EQ(font.PointSize, 14);
   league.PointSize = 100000;
   EXPECT_DOUBLE_EQ(PrintFontOf(league).PointSize, 400);
+  // A size stored without a name is the grid's size all the same.
+  TableFont sizeOnly;
+  sizeOnly.PointSize = 16;
+  font = PrintFontOf(sizeOnly);
+  EXPECT_EQ(font.Name, "System");
+  EXPECT_DOUBLE_EQ(font.PointSize, 16);
 }
 
 TEST(PrintCommandTest, OptionsParseOrAreRefused) {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "shell/Startup.h"
@@ -66,6 +67,13 @@ TEST(ScreenshotTest, WindowsRenderIntoImages) {
   app.player.SetCaption("Pat Player");
   save(&app.player, "player");
   save(&app.about, "about");
+  app.setup.SetCaption("Metro League");
+  save(&app.setup, "setup");
+  save(&app.playerSort, "playersort");
+  app.playerSort.TopTab()->setCurrentIndex(1);
+  save(&app.playerSort, "playersort-sort");
+  app.playerSort.hide();
+  save(&app.scheduleSort, "schedulesort");
   save(&app.progress, "progress");
   app.help.OpenHelp(QStringLiteral("Team_Button"));
   save(&app.help, "help");
