@@ -32,8 +32,7 @@ PrintFont PrintFontOf(const TableFont& font) {
   PrintFont out;
   out.Name = font.Name.empty() ? std::string("System") : font.Name;
   // Name and size each follow the grid's font where one is set.
-  if (font.PointSize > 0)
-    out.PointSize = static_cast<double>(std::min<int64_t>(font.PointSize, 400));
+  if (font.PointSize > 0) out.PointSize = static_cast<double>(std::min<int64_t>(font.PointSize, 400));
   return out;
 }
 

@@ -191,26 +191,10 @@ const std::array<const char*, PlayerColumnCount> PlayerItemNames = {{
 }};
 
 const std::array<const char*, ScheduleColumnCount> ScheduleItemNames = {{
-    "Game Number",
-    "Field Number",
-    "Field Name",
-    "Game Day",
-    "Game Date",
-    "Game Time",
-    "Home Team Number",
-    "Home Team Name",
-    "Away Team Number",
-    "Away Team Name",
-    "Home Team Score",
-    "Away Team Score",
-    "Umpire 1 Number",
-    "Umpire 1 Name",
-    "Umpire 2 Number",
-    "Umpire 2 Name",
-    "Umpire 3 Number",
-    "Umpire 3 Name",
-    "Umpire 4 Number",
-    "Umpire 4 Name",
+    "Game Number",     "Field Number",     "Field Name",      "Game Day",         "Game Date",
+    "Game Time",       "Home Team Number", "Home Team Name",  "Away Team Number", "Away Team Name",
+    "Home Team Score", "Away Team Score",  "Umpire 1 Number", "Umpire 1 Name",    "Umpire 2 Number",
+    "Umpire 2 Name",   "Umpire 3 Number",  "Umpire 3 Name",   "Umpire 4 Number",  "Umpire 4 Name",
 }};
 
 namespace {
@@ -231,7 +215,8 @@ bool PlayerSortDescending(const LeagueRecord& league, int tab) {
 
 void SetPlayerSort(LeagueRecord& league, int tab, int column, bool descending) {
   if (tab < PlayersTab || tab > CustomTab || column < 1 || column > PlayerColumnCount) return;
-  if (league.SortKeys.size() < Width::SortKeys) league.SortKeys.resize(Width::SortKeys, static_cast<char>(129));
+  if (league.SortKeys.size() < Width::SortKeys)
+    league.SortKeys.resize(Width::SortKeys, static_cast<char>(129));
   if (league.SortDown.size() < Width::SortDown) league.SortDown.resize(Width::SortDown, ' ');
   league.SortKeys[SortPosition(tab)] = static_cast<char>(128 + column - 1);
   league.SortDown[SortPosition(tab)] = descending ? '1' : ' ';

@@ -32,8 +32,8 @@ void ShowItems(SetupDialogView& view, const std::string& items, int count) {
 
 }  // namespace
 
-DisplaySetup::DisplaySetup(DataStore& store_, Tables& tables_, const SetupViews& views_, FilterPicker& picker_,
-                           HelpView& help_)
+DisplaySetup::DisplaySetup(DataStore& store_, Tables& tables_, const SetupViews& views_,
+                           FilterPicker& picker_, HelpView& help_)
     : store(store_), tables(tables_), views(views_), picker(picker_), help(help_) {}
 
 void DisplaySetup::Store() {
@@ -60,7 +60,8 @@ void DisplaySetup::StandingsSetup() {
   StandingsSetupView& view = views.standings;
   ShowItems(view, league.StandingsItems, TeamColumnCount);
   if (league.Innings.empty()) league.Innings = "9";
-  view.SetInnings(static_cast<int>(std::clamp<int64_t>(ParseFigure(league.Innings), kMinInnings, kMaxInnings)));
+  view.SetInnings(
+      static_cast<int>(std::clamp<int64_t>(ParseFigure(league.Innings), kMinInnings, kMaxInnings)));
   view.SetCaption(league.Name);
   if (!view.Exec()) return;
 
@@ -90,7 +91,8 @@ void DisplaySetup::PlayerSetup(int tab) {
   view.SetDescending(PlayerSortDescending(league, tab));
   view.SetSortItem(PlayerSortColumn(league, tab) - 1);
   const unsigned bit = 1u << (tab - 1);
-  if (league.ColumnFlags.size() < static_cast<size_t>(PlayerColumnCount)) league.ColumnFlags.resize(PlayerColumnCount, ' ');
+  if (league.ColumnFlags.size() < static_cast<size_t>(PlayerColumnCount))
+    league.ColumnFlags.resize(PlayerColumnCount, ' ');
   for (int k = 1; k <= PlayerColumnCount; ++k) {
     char& flags = league.ColumnFlags[static_cast<size_t>(k - 1)];
     if (flags == ' ') flags = static_cast<char>(DefaultColumnFlag(k));
@@ -130,7 +132,8 @@ void DisplaySetup::ScheduleSetup() {
   store.ReadTeam(TeamFilter);
   view.SetTeamFilter(store.CurrentTeam.Name.empty() ? std::string("All Teams") : store.CurrentTeam.Name);
   store.ReadUmpire(UmpireFilter);
-  view.SetUmpireFilter(store.CurrentUmpire.Name.empty() ? std::string("All Umpires") : store.CurrentUmpire.Name);
+  view.SetUmpireFilter(store.CurrentUmpire.Name.empty() ? std::string("All Umpires")
+                                                        : store.CurrentUmpire.Name);
 
   ShowItems(view, league.ScheduleItems, ScheduleColumnCount);
   view.FocusSort();

@@ -22,7 +22,8 @@ struct SetupViews {
 
 class DisplaySetup {
  public:
-  DisplaySetup(DataStore& store, Tables& tables, const SetupViews& views, FilterPicker& picker, HelpView& help);
+  DisplaySetup(DataStore& store, Tables& tables, const SetupViews& views, FilterPicker& picker,
+               HelpView& help);
 
   DataStore& store;
   Tables& tables;

@@ -12,6 +12,7 @@
 #include "schedule/ScheduleMaker.h"
 #include "shell/MainForm.h"
 #include "store/DataStore.h"
+#include "tables/DisplaySetup.h"
 #include "ui/AboutForm.h"
 #include "ui/BackupForm.h"
 #include "ui/EntryForms.h"
@@ -28,7 +29,6 @@
 #include "ui/QtMessages.h"
 #include "ui/RadioNoteForm.h"
 #include "ui/SetupForms.h"
-#include "tables/DisplaySetup.h"
 
 namespace scv {
 

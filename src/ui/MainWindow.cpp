@@ -299,7 +299,9 @@ void MainWindow::SetPresenter(MainForm* form) {
   GridChanged();
 }
 
-void MainWindow::SetHeaderClickHandler(std::function<void(int)> handler) { headerClick_ = std::move(handler); }
+void MainWindow::SetHeaderClickHandler(std::function<void(int)> handler) {
+  headerClick_ = std::move(handler);
+}
 
 void MainWindow::SetCommandHandler(Command command, std::function<void()> handler) {
   handlers_[Index(command)] = std::move(handler);

@@ -33,7 +33,8 @@ QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption
 }
 
 // Lays widgets out column by column, perColumn[c] of them in column c.
-void PlaceInColumns(QGridLayout* grid, const std::vector<QWidget*>& widgets, const std::vector<int>& perColumn) {
+void PlaceInColumns(QGridLayout* grid, const std::vector<QWidget*>& widgets,
+                    const std::vector<int>& perColumn) {
   size_t next = 0;
   for (size_t c = 0; c < perColumn.size(); ++c)
     for (int r = 0; r < perColumn[c] && next < widgets.size(); ++r)
@@ -62,7 +63,8 @@ SetupDialog::SetupDialog(QWidget* parent, const char* name) : QDialog(parent) {
 }
 
 QCheckBox* SetupDialog::CheckBox(int item) const {
-  return item >= 1 && static_cast<size_t>(item) <= checks_.size() ? checks_[static_cast<size_t>(item - 1)] : nullptr;
+  return item >= 1 && static_cast<size_t>(item) <= checks_.size() ? checks_[static_cast<size_t>(item - 1)]
+                                                                  : nullptr;
 }
 
 void SetupDialog::SetItemChecked(int item, bool checked) {
@@ -193,7 +195,8 @@ QWidget* SortDialog::MakeDirection() {
 }
 
 void SortDialog::SelectSort(int index) {
-  if (index >= 0 && static_cast<size_t>(index) < sorts_.size()) sorts_[static_cast<size_t>(index)]->setChecked(true);
+  if (index >= 0 && static_cast<size_t>(index) < sorts_.size())
+    sorts_[static_cast<size_t>(index)]->setChecked(true);
 }
 
 int SortDialog::SelectedSort() const { return std::max(sortGroup_->checkedId(), 0); }
@@ -244,7 +247,9 @@ bool PlayerSortForm::Exec() {
   return ok;
 }
 
-void PlayerSortForm::SetDescending(bool descending) { (descending ? descending_ : ascending_)->setChecked(true); }
+void PlayerSortForm::SetDescending(bool descending) {
+  (descending ? descending_ : ascending_)->setChecked(true);
+}
 bool PlayerSortForm::Descending() const { return descending_->isChecked(); }
 
 void PlayerSortForm::FocusSort() {
@@ -274,8 +279,8 @@ void PlayerSortForm::SetUserItem(int item, const std::string& text) {
 
 ScheduleSortForm::ScheduleSortForm(QWidget* parent) : SortDialog(parent, "ScheduleSortForm") {
   setWindowTitle(QStringLiteral("Setup Schedule"));
-  QWidget* sort = MakeSortItems("RadioGroup", "Sort", Names(ScheduleSortNames.data(), ScheduleSortNames.size()),
-                                {ScheduleSortCount});
+  QWidget* sort = MakeSortItems(
+      "RadioGroup", "Sort", Names(ScheduleSortNames.data(), ScheduleSortNames.size()), {ScheduleSortCount});
   QWidget* direction = MakeDirection();
 
   auto* filter = new QGroupBox(QStringLiteral("Filter"), this);
@@ -311,7 +316,8 @@ ScheduleSortForm::ScheduleSortForm(QWidget* parent) : SortDialog(parent, "Schedu
   Forward(allUmpires_, &DisplaySetup::AllUmpiresClick);
   Forward(umpireButton_, &DisplaySetup::UmpireButtonClick);
 
-  QWidget* display = MakeCheckBoxes("Display", Names(ScheduleItemNames.data(), ScheduleItemNames.size()), {10, 10});
+  QWidget* display =
+      MakeCheckBoxes("Display", Names(ScheduleItemNames.data(), ScheduleItemNames.size()), {10, 10});
 
   auto* left = new QVBoxLayout;
   left->addWidget(sort);
@@ -340,7 +346,9 @@ bool ScheduleSortForm::Exec() {
   return ok;
 }
 
-void ScheduleSortForm::SetDescending(bool descending) { (descending ? descending_ : ascending_)->setChecked(true); }
+void ScheduleSortForm::SetDescending(bool descending) {
+  (descending ? descending_ : ascending_)->setChecked(true);
+}
 bool ScheduleSortForm::Descending() const { return descending_->isChecked(); }
 
 void ScheduleSortForm::FocusSort() {

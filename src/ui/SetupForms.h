@@ -88,8 +88,8 @@ class SortDialog : public SetupDialog {
  public:
   using SetupDialog::SetupDialog;
   QRadioButton* SortRadio(int index) const { return sorts_.at(static_cast<size_t>(index)); }
-  QRadioButton* Ascending() const { return ascending_; }
-  QRadioButton* Descending() const { return descending_; }
+  QRadioButton* RadioAscending() const { return ascending_; }
+  QRadioButton* RadioDescending() const { return descending_; }
 
  protected:
   QWidget* MakeSortItems(const char* name, const char* title, const std::vector<const char*>& items,

@@ -88,7 +88,8 @@ class DisplaySetupTest : public TableTest {
     Open();
     pickList = std::make_unique<PickList>(list, name, messages, help);
     picker = std::make_unique<ScheduleListBox>(*store, *pickList);
-    setup = std::make_unique<DisplaySetup>(*store, *tables, SetupViews{views, views, views, font}, *picker, help);
+    setup =
+        std::make_unique<DisplaySetup>(*store, *tables, SetupViews{views, views, views, font}, *picker, help);
   }
   void Script(std::function<bool(FakeSetupViews&)> step) { views.script.push_back(std::move(step)); }
   std::string LeagueLine() const { return store->Leagues.at(1); }
@@ -139,8 +140,8 @@ TEST_F(DisplaySetupTest, PlayerSetupChoosesColumnsAndSortPerTab) {
 
   Script([](FakeSetupViews& v) {
     EXPECT_EQ(v.caption, "Choose Items to Display and Sort Sequence for Hitting Page");
-    EXPECT_EQ(v.userItems, (std::map<int, std::string>{{58, "Hustle"}, {59, "User Defined"}, {60, "Grit"},
-                                                        {61, "User Defined"}}));
+    EXPECT_EQ(v.userItems, (std::map<int, std::string>{
+                               {58, "Hustle"}, {59, "User Defined"}, {60, "Grit"}, {61, "User Defined"}}));
     EXPECT_EQ(v.sortItem, 1);  // the player number
     EXPECT_TRUE(v.Checked(3) && v.Checked(21) && !v.Checked(4) && !v.Checked(58));
     EXPECT_EQ(v.focusSort, 1);
@@ -257,10 +258,11 @@ TEST_F(DisplaySetupTest, HeaderClickStoresWhatTheDialogStoresAndExportFollowsIt)
 
   StartOptions options;
   testing::internal::CaptureStdout();
-  EXPECT_EQ(RunCommandLine({"--data-dir", data.Dir(), "export", "custom", "--format", "csv"}, QDir::tempPath(),
-                           options),
+  EXPECT_EQ(RunCommandLine({"--data-dir", data.Dir(), "export", "custom", "--format", "csv"},
+                           QDir::tempPath(), options),
             0);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Seq,No,Player Name\r\n1,3,Cy\r\n2,2,Bo\r\n3,1,Al\r\n***,***,Totals\r\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "Seq,No,Player Name\r\n1,3,Cy\r\n2,2,Bo\r\n3,1,Al\r\n***,***,Totals\r\n");
 
   // The schedule sorts by the columns its sort choices name; others do nothing.
   Show(ScheduleTab);
