@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Guarded.h"
+#include "ui/ListForm.h"
 
 namespace scv {
 
@@ -59,13 +60,6 @@ class DriveFilter : public QSortFilterProxyModel {
  private:
   QString root_;
 };
-
-QPushButton* DialogButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
 
 QString CleanPath(const QString& path) { return QDir::cleanPath(QDir(path).absolutePath()); }
 

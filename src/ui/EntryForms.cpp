@@ -32,13 +32,6 @@ QLineEdit* FigureEdit(QWidget* parent, const QString& name, int maxLength, int w
   return edit;
 }
 
-QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
 }  // namespace
 
 // --- TTeamForm ---

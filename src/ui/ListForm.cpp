@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include <QApplication>
-#include <QGridLayout>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,6 +66,13 @@ void CentreOnScreen(QWidget* dialog) {
   }
 }
 
+QPushButton* DialogButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setAutoDefault(false);
+  return b;
+}
+
 ListForm::ListForm(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow) {
   setObjectName(QStringLiteral("ListForm"));
   setModal(true);
@@ -88,7 +95,8 @@ ListForm::ListForm(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow)
   buttons_[NoteButton] = MakeButton(top, "NoteButton", "&Notes");
   buttons_[DeleteButton] = MakeButton(top, "DeleteButton", "&Delete");
   buttons_[UndeleteButton] = MakeButton(top, "UndeleteButton", "&Undelete");
-  for (Button b : {HelpButton, NoteButton, DeleteButton, UndeleteButton}) top->layout()->addWidget(buttons_[b]);
+  for (Button b : {HelpButton, NoteButton, DeleteButton, UndeleteButton})
+    top->layout()->addWidget(buttons_[b]);
 
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("ListBox"));
@@ -122,10 +130,9 @@ ListForm::ListForm(QWidget* mainWindow) : QDialog(mainWindow), main_(mainWindow)
   connect(buttons_[HelpButton], &QPushButton::clicked, this, [this] {
     if (help_) help_();
   });
-  const std::pair<Button, int> results[] = {{NoteButton, PickNotes}, {DeleteButton, PickDelete},
-                                            {UndeleteButton, PickUndelete}, {OkButton, PickOk},
-                                            {NewButton, PickNew}, {EditButton, PickEdit},
-                                            {CancelButton, PickCancel}};
+  const std::pair<Button, int> results[] = {
+      {NoteButton, PickNotes}, {DeleteButton, PickDelete}, {UndeleteButton, PickUndelete}, {OkButton, PickOk},
+      {NewButton, PickNew},    {EditButton, PickEdit},     {CancelButton, PickCancel}};
   for (const auto& [button, result] : results) {
     const int r = result;
     connect(buttons_[button], &QPushButton::clicked, this, [this, r] { done(r); });

@@ -91,4 +91,7 @@ class NameForm : public QDialog, public NameView {
 // Centres a dialog on the screen its parent is on.
 void CentreOnScreen(QWidget* dialog);
 
+// A dialog's push button; only the one made default answers Enter.
+QPushButton* DialogButton(QWidget* parent, const char* name, const QString& caption);
+
 }  // namespace scv

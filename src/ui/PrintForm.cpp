@@ -22,13 +22,6 @@ namespace scv {
 
 namespace {
 
-QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
 QGroupBox* RadioGroup(QWidget* parent, const char* name, const char* caption, const char* const (&items)[4],
                       QButtonGroup*& group) {
   auto* box = new QGroupBox(QString::fromLatin1(caption), parent);

@@ -14,17 +14,6 @@
 
 namespace scv {
 
-namespace {
-
-QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
-}  // namespace
-
 RadioNoteForm::RadioNoteForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("RadioNoteForm"));
   setWindowTitle(QStringLiteral("Choose Which Notes"));

@@ -25,13 +25,6 @@ namespace scv {
 
 namespace {
 
-QPushButton* DialogButton(QWidget* parent, const char* name, const char* caption) {
-  auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-  b->setObjectName(QString::fromLatin1(name));
-  b->setAutoDefault(false);
-  return b;
-}
-
 // Lays widgets out column by column, perColumn[c] of them in column c.
 void PlaceInColumns(QGridLayout* grid, const std::vector<QWidget*>& widgets,
                     const std::vector<int>& perColumn) {
@@ -115,6 +108,8 @@ QLayout* SetupDialog::MakeButtons(const char* okCaption, void (DisplaySetup::*ha
 
 bool SetupDialog::RunModal() { return exec() == QDialog::Accepted; }
 
+void SetupDialog::FocusOkButton() { ok_->setFocus(Qt::OtherFocusReason); }
+
 void SetupDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(this);
@@ -153,7 +148,6 @@ SetupForm::SetupForm(QWidget* parent) : SetupDialog(parent, "SetupForm") {
   setTabOrder(help_, cancel_);
 }
 
-void SetupForm::FocusOk() { ok_->setFocus(Qt::OtherFocusReason); }
 void SetupForm::SetCaption(const std::string& caption) { setWindowTitle(Decode(caption)); }
 void SetupForm::SetInnings(int innings) { spin_->setValue(innings); }
 
@@ -201,13 +195,23 @@ void SortDialog::SelectSort(int index) {
 
 int SortDialog::SelectedSort() const { return std::max(sortGroup_->checkedId(), 0); }
 
+void SortDialog::SetDirection(bool descending) { (descending ? descending_ : ascending_)->setChecked(true); }
+
+bool SortDialog::IsDescending() const { return descending_->isChecked(); }
+
+bool SortDialog::RunSortModal() {
+  const bool ok = RunModal();
+  focusSort_ = false;
+  return ok;
+}
+
 void SortDialog::FocusSortItem() {
   if (QAbstractButton* b = sortGroup_->checkedButton()) b->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- TPlayerSortForm -----------------------------------------------------------
 
-PlayerSortForm::PlayerSortForm(QWidget* parent) : SortDialog(parent, "PlayerSortForm") {
+PlayerSortForm::PlayerSortForm(QWidget* parent) : SortDialogOf(parent, "PlayerSortForm") {
   const std::vector<const char*> names = Names(PlayerItemNames.data(), PlayerItemNames.size());
   const std::vector<int> columns = {23, 23, 15};
   tabs_ = new QTabWidget(this);
@@ -239,19 +243,6 @@ PlayerSortForm::PlayerSortForm(QWidget* parent) : SortDialog(parent, "PlayerSort
   for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-void PlayerSortForm::FocusOk() { ok_->setFocus(Qt::OtherFocusReason); }
-
-bool PlayerSortForm::Exec() {
-  const bool ok = RunModal();
-  focusSort_ = false;
-  return ok;
-}
-
-void PlayerSortForm::SetDescending(bool descending) {
-  (descending ? descending_ : ascending_)->setChecked(true);
-}
-bool PlayerSortForm::Descending() const { return descending_->isChecked(); }
-
 void PlayerSortForm::FocusSort() {
   focusSort_ = true;
   FocusFirst();
@@ -277,7 +268,7 @@ void PlayerSortForm::SetUserItem(int item, const std::string& text) {
 
 // ---- TScheduleSortForm -----------------------------------------------------------
 
-ScheduleSortForm::ScheduleSortForm(QWidget* parent) : SortDialog(parent, "ScheduleSortForm") {
+ScheduleSortForm::ScheduleSortForm(QWidget* parent) : SortDialogOf(parent, "ScheduleSortForm") {
   setWindowTitle(QStringLiteral("Setup Schedule"));
   QWidget* sort = MakeSortItems(
       "RadioGroup", "Sort", Names(ScheduleSortNames.data(), ScheduleSortNames.size()), {ScheduleSortCount});
@@ -337,19 +328,6 @@ ScheduleSortForm::ScheduleSortForm(QWidget* parent) : SortDialog(parent, "Schedu
   for (QWidget* w : {ok_, help_, cancel_}) order.push_back(w);
   for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
-
-void ScheduleSortForm::FocusOk() { ok_->setFocus(Qt::OtherFocusReason); }
-
-bool ScheduleSortForm::Exec() {
-  const bool ok = RunModal();
-  focusSort_ = false;
-  return ok;
-}
-
-void ScheduleSortForm::SetDescending(bool descending) {
-  (descending ? descending_ : ascending_)->setChecked(true);
-}
-bool ScheduleSortForm::Descending() const { return descending_->isChecked(); }
 
 void ScheduleSortForm::FocusSort() {
   focusSort_ = true;

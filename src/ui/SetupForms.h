@@ -50,6 +50,7 @@ class SetupDialog : public QDialog {
   void SetItemChecked(int item, bool checked);
   bool ItemChecked(int item) const;
   bool RunModal();
+  void FocusOkButton();
   void showEvent(QShowEvent* event) override;
   // The control that gets the focus when the dialog shows.
   virtual void FocusFirst() {}
@@ -69,7 +70,7 @@ class SetupForm : public SetupDialog, public StandingsSetupView {
 
   void SetChecked(int item, bool checked) override { SetItemChecked(item, checked); }
   bool Checked(int item) const override { return ItemChecked(item); }
-  void FocusOk() override;
+  void FocusOk() override { FocusOkButton(); }
   bool Exec() override { return RunModal(); }
   void SetCaption(const std::string& caption) override;
   void SetInnings(int innings) override;
@@ -98,6 +99,9 @@ class SortDialog : public SetupDialog {
   void SelectSort(int index);
   int SelectedSort() const;
   void FocusSortItem();
+  void SetDirection(bool descending);
+  bool IsDescending() const;
+  bool RunSortModal();
 
   QButtonGroup* sortGroup_ = nullptr;
   std::vector<QRadioButton*> sorts_;
@@ -106,20 +110,27 @@ class SortDialog : public SetupDialog {
   bool focusSort_ = false;
 };
 
-class PlayerSortForm : public SortDialog, public PlayerSortView {
+// A sort dialog as the view its presenter sees.
+template <class View>
+class SortDialogOf : public SortDialog, public View {
+ public:
+  using SortDialog::SortDialog;
+  void SetChecked(int item, bool checked) override { SetItemChecked(item, checked); }
+  bool Checked(int item) const override { return ItemChecked(item); }
+  void FocusOk() override { FocusOkButton(); }
+  bool Exec() override { return RunSortModal(); }
+  void SetSortItem(int index) override { SelectSort(index); }
+  int SortItem() const override { return SelectedSort(); }
+  void SetDescending(bool descending) override { SetDirection(descending); }
+  bool Descending() const override { return IsDescending(); }
+};
+
+class PlayerSortForm : public SortDialogOf<PlayerSortView> {
   Q_OBJECT
 
  public:
   explicit PlayerSortForm(QWidget* parent);
 
-  void SetChecked(int item, bool checked) override { SetItemChecked(item, checked); }
-  bool Checked(int item) const override { return ItemChecked(item); }
-  void FocusOk() override;
-  bool Exec() override;
-  void SetSortItem(int index) override { SelectSort(index); }
-  int SortItem() const override { return SelectedSort(); }
-  void SetDescending(bool descending) override;
-  bool Descending() const override;
   void FocusSort() override;
   void SetCaption(const std::string& caption) override;
   void SetUserItem(int item, const std::string& text) override;
@@ -133,20 +144,12 @@ class PlayerSortForm : public SortDialog, public PlayerSortView {
   QTabWidget* tabs_ = nullptr;
 };
 
-class ScheduleSortForm : public SortDialog, public ScheduleSortView {
+class ScheduleSortForm : public SortDialogOf<ScheduleSortView> {
   Q_OBJECT
 
  public:
   explicit ScheduleSortForm(QWidget* parent);
 
-  void SetChecked(int item, bool checked) override { SetItemChecked(item, checked); }
-  bool Checked(int item) const override { return ItemChecked(item); }
-  void FocusOk() override;
-  bool Exec() override;
-  void SetSortItem(int index) override { SelectSort(index); }
-  int SortItem() const override { return SelectedSort(); }
-  void SetDescending(bool descending) override;
-  bool Descending() const override;
   void FocusSort() override;
   void SetTeamFilter(const std::string& text) override;
   void SetUmpireFilter(const std::string& text) override;
