@@ -351,9 +351,14 @@ FontChooser::FontChooser(MainWindow& window) : window_(window) {
 }
 
 bool FontChooser::ChooseFont(TableFont& font) {
+  // The dialog lists real families, their styles by name and point sizes:
+  // give it the family, style and size the grid's font is shown in, so that
+  // OK without a change keeps the font (the designed one is sized in pixels).
   QFont current = window_.CurrentTableFont();
-  // The designed font is sized in pixels; the dialog lists point sizes.
-  if (current.pointSize() <= 0) current.setPointSize(std::max(QFontInfo(current).pointSize(), 1));
+  const QFontInfo shown(current);
+  current.setFamily(shown.family());
+  current.setStyleName(shown.styleName());
+  if (current.pointSize() <= 0) current.setPointSize(std::max(shown.pointSize(), 1));
   dialog_->setCurrentFont(current);
   if (dialog_->exec() != QDialog::Accepted) return false;
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "store/Text.h"
 #include "ui/AppWindows.h"
 #include "ui/UiSupport.h"
 
@@ -27,6 +29,13 @@ namespace {
 using test::Key;
 using test::Pump;
 using test::WhenModal;
+
+// Kept where the screenshots of a run go, when they are wanted.
+void Shot(QWidget* widget, const char* name) {
+  const QString shots = qEnvironmentVariable("SCV_SCREENSHOT_DIR");
+  if (!shots.isEmpty())
+    widget->grab().save(QDir(shots).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
 
 class SetupWindowTest : public ::testing::Test {
  protected:
@@ -164,11 +173,21 @@ TEST_F(SetupWindowTest, HeaderClicksSortAndHeadersNameTheirColumns) {
   EXPECT_EQ(League().SortDown[0], '1');
   EXPECT_EQ(Column(pa), (QStringList{" 12", " 8", " 20"}));
   EXPECT_EQ(Header()->sortIndicatorOrder(), Qt::DescendingOrder);
+  Shot(&app->window, "main-sorted");
 }
 
 TEST_F(SetupWindowTest, FontChosenSetsTheRowHeightAndComesBackAfterARestart) {
+  // OK without a change keeps the grid's font as it is shown.
+  const QFontInfo designed(app->window.Table()->font());
+  WhenModal<QFontDialog>([](QFontDialog* f) { f->accept(); });
+  app->window.Button(Command::Font)->click();
+  EXPECT_EQ(League().FontName, Encode(designed.family()));
+  EXPECT_EQ(League().FontBold + "/" + League().FontItalic, "1/");
+
   WhenModal<QFontDialog>([](QFontDialog* f) {
-    f->setCurrentFont(QFont(QStringLiteral("DejaVu Serif"), 14));
+    QFont font(QStringLiteral("DejaVu Serif"), 14);
+    font.setStyleName(QStringLiteral("Book"));
+    f->setCurrentFont(font);
     f->accept();
   });
   app->window.Button(Command::Font)->click();
@@ -180,6 +199,7 @@ TEST_F(SetupWindowTest, FontChosenSetsTheRowHeightAndComesBackAfterARestart) {
   EXPECT_EQ(table->font().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(table->verticalHeader()->defaultSectionSize(), QFontMetrics(table->font()).height() + 4);
   const int rowHeight = table->verticalHeader()->defaultSectionSize();
+  Shot(&app->window, "main-font");
 
   app->window.close();
   app.reset();
@@ -188,6 +208,7 @@ TEST_F(SetupWindowTest, FontChosenSetsTheRowHeightAndComesBackAfterARestart) {
   EXPECT_EQ(table->font().family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(table->font().pointSize(), 14);
   EXPECT_FALSE(table->font().bold());
+  EXPECT_FALSE(table->font().italic());
   EXPECT_EQ(table->verticalHeader()->defaultSectionSize(), rowHeight);
 
   // Without a league there is nothing to set up.
