@@ -21,12 +21,7 @@ using test::Key;
 using test::Pump;
 using test::WhenModal;
 
-void Shot(QWidget* w, const char* name) {
-  const QString dir = qEnvironmentVariable("SCV_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  QDir().mkpath(dir);
-  w->grab().save(QDir(dir).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
-}
+using test::Shot;
 
 // Answers the open dialog by typing the file's name and pressing Enter.
 void Choose(const QString& path, bool* shown) {

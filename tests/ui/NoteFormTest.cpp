@@ -40,13 +40,7 @@ void Start(AppWindows& app) {
   Pump(30);
 }
 
-// Keeps a picture of a window in $SCV_SCREENSHOT_DIR, when that is set.
-void Shot(QWidget* w, const char* name) {
-  const QString dir = qEnvironmentVariable("SCV_SCREENSHOT_DIR");
-  if (dir.isEmpty()) return;
-  QDir().mkpath(dir);
-  w->grab().save(QDir(dir).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
-}
+using test::Shot;
 
 QString NotePath(const QTemporaryDir& tmp, const char* name) {
   return QDir::toNativeSeparators(QDir(tmp.path()).filePath(QString::fromLatin1(name)));

@@ -30,12 +30,7 @@ using test::Key;
 using test::Pump;
 using test::WhenModal;
 
-// Kept where the screenshots of a run go, when they are wanted.
-void Shot(QWidget* widget, const char* name) {
-  const QString shots = qEnvironmentVariable("SCV_SCREENSHOT_DIR");
-  if (!shots.isEmpty())
-    widget->grab().save(QDir(shots).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
-}
+using test::Shot;
 
 class SetupWindowTest : public ::testing::Test {
  protected:

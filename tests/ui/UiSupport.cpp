@@ -58,6 +58,13 @@ void WriteLines(const QString& path, const QStringList& lines) {
 
 }  // namespace
 
+void Shot(QWidget* widget, const char* name) {
+  const QString dir = qEnvironmentVariable("SCV_SCREENSHOT_DIR");
+  if (dir.isEmpty()) return;
+  QDir().mkpath(dir);
+  widget->grab().save(QDir(dir).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
+
 void WriteLeague(const QString& dir) {
   QDir().mkpath(dir);
   QDir d(dir);

@@ -57,6 +57,10 @@ void Type(QWidget* target, const QString& text);
 // Processes events for ms milliseconds.
 void Pump(int ms = 20);
 
+// Saves a picture of the widget as name.png in $SCV_SCREENSHOT_DIR, when
+// that is set.
+void Shot(QWidget* widget, const char* name);
+
 // A file's bytes; empty when it cannot be read.
 QByteArray ReadFile(const QString& path);
 // Replaces a file with the bytes.
