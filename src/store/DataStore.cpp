@@ -333,6 +333,9 @@ bool DataStore::LoadTimes() {
   if (!TimesKey.empty() && !SaveList(TimesKey + ".Times", Times, TimesChanged)) return false;
   List lines;
   if (!ReadList(GamesKey + ".Times", lines, nullptr)) return false;
+  // A blank line (a file edited by hand) is no time: it would become a game
+  // without a date.
+  lines.erase(std::remove(lines.begin(), lines.end(), std::string()), lines.end());
   SortLines(lines);
   Times = std::move(lines);
   TimesKey = GamesKey;

@@ -416,6 +416,19 @@ TEST_F(FieldTimesTest, ChangeDeleteResetAndAdd) {
   ASSERT_TRUE(store->SaveAll());
   EXPECT_EQ(data.Read("Y1L1.Times"), "");
   EXPECT_TRUE(data.Exists("Y1L1.Times"));
+
+  // A league holds no more times than its schedule can hold games: four
+  // Tuesdays more do not fit beside 99996 times, but do beside 99995.
+  for (int i = 0; i < 99996; ++i) store->Times.push_back("2023" + std::to_string(10000000 + i) + "1");
+  makeView.every = true;
+  makeView.weekday = 2;
+  makeView.Type({"2024", "5", "1"}, "6", "30", true, {"2024", "5", "31"});
+  makeForm->AddButtonClick();
+  EXPECT_EQ(messages.errors, std::vector<QString>{"No more than 99999 times fit in the schedule."});
+  EXPECT_EQ(store->Times.size(), 99996u);
+  store->Times.pop_back();
+  makeForm->AddButtonClick();
+  EXPECT_EQ(store->Times.size(), 99999u);
 }
 
 }  // namespace

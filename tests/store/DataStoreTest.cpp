@@ -371,17 +371,23 @@ TEST(DataStore, UnreadableYearsFileIsNeverOverwritten) {
 TEST(DataStore, TimesStaySortedWithoutDuplicates) {
   TempData data;
   data.Write("Baseball.Years", {"Y|0||1||||", "|2026|Season|1|"});
-  data.Write("Y1L1.Times", {"2026061013002", "2026060610001", "2026061013002"});
+  data.Write("Y1L1.Times", {"2026061013002", "2026060610001", "", "2026061013002"});
   DataStore s(data.Dir());
   ASSERT_TRUE(s.LoadYears());
   ASSERT_TRUE(s.LoadGames());
   ASSERT_TRUE(s.LoadTimes());
   EXPECT_EQ(s.Times, (List{"2026060610001", "2026061013002"}));
-  EXPECT_FALSE(s.AddTime("2026060610001"));
-  EXPECT_TRUE(s.AddTime("2026060809001"));
-  EXPECT_EQ(s.Times[1], "2026060809001");
+  size_t position = 9;
+  EXPECT_FALSE(s.AddTime("2026061013002", &position));
+  EXPECT_EQ(position, 1u);  // the line already there
+  EXPECT_TRUE(s.AddTime("2026060809001", &position));
+  EXPECT_EQ(position, 1u);
+  EXPECT_EQ(s.AddTimes({"2026061013002", "2026060109001", "2026070109001", "2026060109001"}), 2u);
+  EXPECT_EQ(s.Times,
+            (List{"2026060109001", "2026060610001", "2026060809001", "2026061013002", "2026070109001"}));
   ASSERT_TRUE(s.SaveAll());
-  EXPECT_EQ(data.Read("Y1L1.Times"), "2026060610001\r\n2026060809001\r\n2026061013002\r\n");
+  EXPECT_EQ(data.Read("Y1L1.Times"),
+            "2026060109001\r\n2026060610001\r\n2026060809001\r\n2026061013002\r\n2026070109001\r\n");
 }
 
 }  // namespace
