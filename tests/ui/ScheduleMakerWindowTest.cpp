@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -30,6 +32,23 @@ QStringList RowTexts(const QTableView* table, int row) {
   for (int c = 1; c < table->model()->columnCount(); ++c)
     cells << table->model()->index(row, c).data().toString();
   return cells;
+}
+
+// Processes events until done() holds, for at most three seconds.
+bool PumpUntil(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < 3000) Pump(10);
+  return done();
+}
+
+// An accelerator reaches only the active window, and clicks its button after
+// a short animation.
+void Accelerator(QWidget* window, Qt::Key key, const std::function<bool()>& clicked) {
+  window->activateWindow();  // the offscreen platform does not give it back when a dialog closes
+  EXPECT_TRUE(PumpUntil([window] { return QApplication::activeWindow() == window; }));
+  Key(window, key, Qt::AltModifier);
+  EXPECT_TRUE(PumpUntil(clicked)) << "Alt+" << QKeySequence(key).toString().toStdString();
 }
 
 void TypeInto(QLineEdit* edit, const QString& text) {
@@ -89,9 +108,7 @@ TEST(ScheduleMakerWindowTest, MakeWalksTheFieldWindowsIntoTheSchedule) {
           EXPECT_TRUE(times->ButtonWidget(MakeForm::DeleteButton)->isEnabled());
 
           // Alt+E: games every Saturday up to the end of June.
-          Key(times, Qt::Key_E, Qt::AltModifier);
-          Pump(300);  // an accelerator clicks after a short animation
-          ASSERT_TRUE(times->RadioMultiple()->isChecked());
+          Accelerator(times, Qt::Key_E, [times] { return times->RadioMultiple()->isChecked(); });
           EXPECT_TRUE(times->ComboBox()->isEnabled());
           EXPECT_FALSE(times->ButtonWidget(MakeForm::ChangeButton)->isEnabled());
           EXPECT_EQ(times->ComboBox()->currentText(), QStringLiteral("Saturday"));  // the selected row's day
@@ -112,14 +129,13 @@ TEST(ScheduleMakerWindowTest, MakeWalksTheFieldWindowsIntoTheSchedule) {
         EXPECT_FALSE(app.fieldTimes.isVisible());
         EXPECT_EQ(RowTexts(grid, 1), (QStringList{"    2", "Riverside", "5"}));
 
-        WhenModal<QMessageBox>([](QMessageBox* add) {
+        bool asked = false;
+        WhenModal<QMessageBox>([&asked](QMessageBox* add) {
           EXPECT_EQ(add->text(), QStringLiteral("Add 5 Games to Schedule?"));
+          asked = true;
           add->button(QMessageBox::Yes)->click();
         });
-        fields->activateWindow();  // the offscreen platform does not give it back when a dialog closes
-        Pump(10);
-        Key(fields, Qt::Key_A, Qt::AltModifier);
-        Pump(300);
+        Accelerator(fields, Qt::Key_A, [&asked] { return asked; });
       });
       question->button(QMessageBox::Yes)->click();
     });
