@@ -63,8 +63,6 @@ TEST(ScheduleMakerWindowTest, MakeWalksTheFieldWindowsIntoTheSchedule) {
   test::WriteLeague(tmp.path());
   test::WriteFile(QDir(tmp.path()).filePath(QStringLiteral("Y1L1.Fields")),
                   "F|\r\n|1|Memorial Park|\r\n|2|Riverside|\r\n");
-  QString shots = qEnvironmentVariable("SCV_SCREENSHOT_DIR");
-  if (shots.isEmpty()) shots = tmp.path();
 
   AppWindows app(tmp.path());
   app.Show();
@@ -83,7 +81,7 @@ TEST(ScheduleMakerWindowTest, MakeWalksTheFieldWindowsIntoTheSchedule) {
         EXPECT_EQ(RowTexts(grid, 0), (QStringList{"    1", "Memorial Park", ""}));
         EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("   No."));
         EXPECT_EQ(fields->focusWidget(), grid);
-        fields->grab().save(QDir(shots).filePath(QStringLiteral("field-select.png")));
+        test::Shot(fields, "field-select");
 
         // Down to Riverside; Enter opens its times.
         WhenModal<MakeForm>([&](MakeForm* times) {
@@ -121,7 +119,7 @@ TEST(ScheduleMakerWindowTest, MakeWalksTheFieldWindowsIntoTheSchedule) {
           EXPECT_EQ(rows->currentIndex().row(), 0);  // the earliest
           EXPECT_TRUE(times->RadioSingle()->isChecked());
           EXPECT_EQ(times->focusWidget(), rows);
-          times->grab().save(QDir(shots).filePath(QStringLiteral("field-times.png")));
+          test::Shot(times, "field-times");
           Key(times, Qt::Key_Escape);  // Field Done
         });
         Key(grid, Qt::Key_Down);
