@@ -269,7 +269,10 @@ bool DataStore::LoadYears() {
 }
 
 bool DataStore::LoadLeagues() {
-  const std::string wanted = "Y" + KeyPart(YearsHeader.CurYear);
+  // Appending to "Y" rather than prepending it to a temporary: g++ 12 at -O3
+  // reads the insert at position 0 as an overlapping copy (-Wrestrict).
+  std::string wanted = "Y";
+  wanted += KeyPart(YearsHeader.CurYear);
   if (wanted == LeaguesKey) return true;
   if (!SaveLeagues()) return false;
   if (!ReadList(wanted + ".Leagues", Leagues, "L|")) return false;
