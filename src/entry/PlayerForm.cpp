@@ -1,10 +1,11 @@
 #include "entry/PlayerForm.h"
 
-#include "entry/TeamForm.h"
 #include "dialogs/PickList.h"
+#include "entry/TeamForm.h"
 #include "store/DataStore.h"
 #include "store/Messages.h"
 #include "store/Text.h"
+#include "tables/PlayerFigures.h"
 #include "tables/Tables.h"
 
 namespace scv {
@@ -95,13 +96,13 @@ bool PlayerFormPresenter::Run() {
     if (!view.Exec()) return false;
 
     PlayerRecord updated = store.CurrentPlayer;
-    const char* overflow = nullptr;
-    int64_t overflowValue = 0;
+    QString refusal;
     auto store_figure = [&](int figure, int64_t value) {
-      if (!FitsFigureField(value) && !overflow) {
-        overflow = FigureAbbrev[static_cast<size_t>(figure)];
-        overflowValue = value;
-      }
+      // The user statistics may count anything, below 0 too; the thirds of
+      // an inning go with the whole innings.
+      const bool mayBeNegative = figure == Fig::IP3 || (figure >= Fig::C1 && figure <= Fig::C4);
+      if (refusal.isEmpty() && !(mayBeNegative && FitsFigureField(value)))
+        refusal = TotalRefusal(FigureAbbrev[static_cast<size_t>(figure)], value);
       updated.Figures[static_cast<size_t>(figure)] = FigureTextOrBlank(value);
     };
     auto sum = [&](int figure) { return ParseFigure(view.TotalText(figure)) + ParseFigure(view.AddText(figure)); };
@@ -122,12 +123,15 @@ bool PlayerFormPresenter::Run() {
         store_figure(f.figure, sum(f.figure));
       }
     }
-    if (overflow) {
-      messages.Error(QStringLiteral("%1 total %2 does not fit in 4 characters")
-                         .arg(QString::fromLatin1(overflow))
-                         .arg(overflowValue));
+    if (!refusal.isEmpty()) {
+      messages.Error(refusal);
       continue;  // the dialog still holds what was typed
     }
+    const FigureValues values = FigureValuesOf(updated);
+    if (AtBats(values) < Hits(values) &&
+        !messages.Confirm(
+            QStringLiteral("PA is smaller than the hits, walks and sacrifices entered. Store anyway?")))
+      continue;
 
     std::array<std::string, 4> captions;
     bool captionsChanged = false;

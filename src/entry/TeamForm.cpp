@@ -9,6 +9,14 @@ namespace scv {
 
 bool FitsFigureField(int64_t n) { return n <= 9999 && n >= -999; }
 
+QString TotalRefusal(const char* figure, int64_t total) {
+  const QString name = QString::fromLatin1(figure);
+  if (!FitsFigureField(total))
+    return QStringLiteral("%1 total %2 does not fit in 4 characters").arg(name).arg(total);
+  if (total < 0) return QStringLiteral("%1 total %2 cannot be negative").arg(name).arg(total);
+  return QString();
+}
+
 TeamFormPresenter::TeamFormPresenter(DataStore& store_, TeamFormView& view_, Messages& messages_, Tables& tables_)
     : store(store_), view(view_), messages(messages_), tables(tables_) {}
 
@@ -38,16 +46,13 @@ bool TeamFormPresenter::Run() {
       const char* label;
       int64_t value;
     } counts[] = {{"Won", won}, {"Lost", lost}, {"Tied", tied}};
-    bool refused = false;
-    for (const auto& count : counts) {
-      if (FitsFigureField(count.value)) continue;
-      messages.Error(QStringLiteral("%1 total %2 does not fit in 4 characters")
-                         .arg(QString::fromLatin1(count.label))
-                         .arg(count.value));
-      refused = true;
-      break;
+    QString refusal;
+    for (const auto& count : counts)
+      if (refusal.isEmpty()) refusal = TotalRefusal(count.label, count.value);
+    if (!refusal.isEmpty()) {
+      messages.Error(refusal);
+      continue;  // the dialog still holds what was typed
     }
-    if (refused) continue;  // the dialog still holds what was typed
 
     if (won + lost + tied != 0) {
       team.Won = FigureText(won);

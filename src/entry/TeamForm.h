@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include <QString>
+
 #include "entry/EntryViews.h"
 
 namespace scv {
@@ -16,6 +18,11 @@ class Tables;
 // The text a count takes in its field, or false when it needs more than the
 // field's 4 characters (above 9999 or below -999).
 bool FitsFigureField(int64_t n);
+
+// Why a total cannot be stored (it does not fit its field, or it is below 0
+// and would upset every figure derived from it), naming the figure; an empty
+// text when it can.
+QString TotalRefusal(const char* figure, int64_t total);
 
 class TeamFormPresenter {
  public:
@@ -29,8 +36,8 @@ class TeamFormPresenter {
   // Opens the dialog over the current team. On OK the counts are stored in
   // the team record, written back into the team list and the table is
   // refreshed; returns true then. Cancel changes nothing and returns false.
-  // A count that would not fit its field is refused with an error box and
-  // the dialog opens again with what was typed.
+  // A count that would not fit its field or would be negative is refused
+  // with an error box and the dialog opens again with what was typed.
   bool Run();
 };
 

@@ -52,11 +52,21 @@ FigureValues FigureValuesOf(const PlayerRecord& player) {
   return values;
 }
 
+namespace {
+
+int64_t Walks(const FigureValues& f) { return f[Fig::BB] + f[Fig::HP] + f[Fig::WCI]; }
+int64_t Sacrifices(const FigureValues& f) { return f[Fig::SBnt] + f[Fig::SFly]; }
+
+}  // namespace
+
+int64_t Hits(const FigureValues& f) { return f[Fig::Single] + f[Fig::Double] + f[Fig::Triple] + f[Fig::HR]; }
+int64_t AtBats(const FigureValues& f) { return f[Fig::PA] - Walks(f) - Sacrifices(f); }
+
 DerivedTexts DeriveFigures(const FigureValues& f, int64_t innings) {
-  const int64_t h = f[Fig::Single] + f[Fig::Double] + f[Fig::Triple] + f[Fig::HR];
-  const int64_t w = f[Fig::BB] + f[Fig::HP] + f[Fig::WCI];
-  const int64_t sac = f[Fig::SBnt] + f[Fig::SFly];
-  const int64_t ab = f[Fig::PA] - w - sac;
+  const int64_t h = Hits(f);
+  const int64_t w = Walks(f);
+  const int64_t sac = Sacrifices(f);
+  const int64_t ab = AtBats(f);
   const int64_t bases = f[Fig::Single] + 2 * f[Fig::Double] + 3 * f[Fig::Triple] + 4 * f[Fig::HR];
   const int64_t sa = f[Fig::SB] + f[Fig::CS];
   const int64_t tc = f[Fig::PO] + f[Fig::A] + f[Fig::Err];

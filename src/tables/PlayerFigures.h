@@ -36,6 +36,10 @@ int64_t InningsPerGame(std::string_view inningsText);
 
 // Every figure of a player read as a number (BO and Pos too; callers skip them).
 FigureValues FigureValuesOf(const PlayerRecord& player);
+// Hits (1B + 2B + 3B + HR) and at bats (PA less walks, hit by pitches,
+// catcher's interference and sacrifices) of a set of figures.
+int64_t Hits(const FigureValues& f);
+int64_t AtBats(const FigureValues& f);
 // The fourteen derived texts of a set of figures.
 DerivedTexts DeriveFigures(const FigureValues& f, int64_t innings);
 

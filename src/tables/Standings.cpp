@@ -24,7 +24,15 @@ std::string FormatRatio(int64_t n, int64_t d) {
 std::string StandingsLine(int64_t won, int64_t lost, int64_t position) {
   int64_t g = lost < won ? won + lost : 1000 - (won + lost);
   std::string tie = "000000000" + std::to_string(g);
-  return FormatRatio(won, won + lost) + tie.substr(tie.size() - 5) + FigureText(position);
+  std::string pct = FormatRatio(won, won + lost);
+  if (pct[0] == '-') {
+    // A negative percentage (negative counts typed into a total) would sort
+    // its "-" above every " .xxx". As "  " and 999 less the thousandths it
+    // ranks below " .000" and above the five spaces of no decided game.
+    const int64_t v = std::max<int64_t>(-999, won * 1000 / (won + lost));
+    pct = "  " + ZeroPadded(999 + v, 3);
+  }
+  return pct + tie.substr(tie.size() - 5) + FigureText(position);
 }
 
 std::string GamesBehindText(int64_t d) {
@@ -71,7 +79,7 @@ void Tables::BuildStandings() {
     PutCell(" " + team.Won);
     PutCell(" " + team.Lost);
     PutCell(" " + team.Tied);
-    PutCell(line.substr(0, 5));
+    PutCell(FormatRatio(won, won + lost));
     PutCell(" " + GamesBehindText((leaderWon - won) + (lost - leaderLost)));
     progress.Step();
   }

@@ -60,6 +60,23 @@ TEST(CommandLine, ExportTeamsAsTsv) {
   EXPECT_EQ(run.err, "");
 }
 
+TEST(CommandLine, ExportTeamsRanksNegativePercentagesBelowZero) {
+  TempData data;
+  data.Write("Baseball.Years", {"Y|1||1||||", "|2024|Season|1|"});
+  data.Write("Y1.Leagues", {"L|", "|1|Majors|1|"});
+  data.Write("Y1L1.Teams",
+             {"T|", "|1|Minus|3|-5||", "|2|Zero|0|2||", "|3|Idle|||||", "|4|Half|-1|3||", "|5|Top|2|1||"});
+  const CliResult run = RunCli({"--data-dir", data.Dir(), "export", "teams", "--format", "csv"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Place,Team#,Team Name,Won,Lost,Tied,Pct.,GB\r\n"
+            "1,5,Top,2,1,,.666,\r\n"
+            "2,2,Zero,0,2,,.000,1.5\r\n"
+            "3,4,Half,-1,3,,-.500,2.5\r\n"
+            "4,1,Minus,3,-5,,-.999,\r\n"
+            "5,3,Idle,,,,,.5\r\n");
+}
+
 TEST(CommandLine, ExportPlayersOfAChosenTeamAsCsvAndHtml) {
   TempData data;
   WriteLeagueData(data);

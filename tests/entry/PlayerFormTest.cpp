@@ -40,6 +40,7 @@ TEST_F(PlayerFormTest, AddedFiguresAreSummedIntoTheTotals) {
          {Fig::IP3, "2"}, {Fig::Inn, "5"}, {Fig::BO, "3"}, {Fig::Pos, "SS"}});
   EXPECT_EQ(Trim(Column(" H").at(0)), "12");
   view.add.fill("stale");
+  messages.confirmAnswers.assign(3, true);  // 17 hits in 12 appearances, stored anyway
   view.script.push_back([](FakePlayerFormView& v) {
     EXPECT_EQ(v.caption, "Smith");
     EXPECT_EQ(v.focusFirstAdd, 1);
@@ -119,6 +120,37 @@ TEST_F(PlayerFormTest, ATotalThatDoesNotFitIsRefusedAndNothingIsStored) {
   EXPECT_EQ(store->Leagues, leaguesBefore);
   EXPECT_FALSE(store->PlayersChanged);
   EXPECT_FALSE(store->LeaguesChanged);
+}
+
+TEST_F(PlayerFormTest, FewerAtBatsThanHitsAskFirstAndNegativeTotalsAreRefused) {
+  Start({{Fig::PA, "4"}, {Fig::Single, "1"}, {Fig::C1, "2"}});
+  view.script.push_back([](FakePlayerFormView& v) {
+    v.add[Fig::Single] = "2";
+    v.add[Fig::BB] = "3";  // AB 4 - 3 = 1, H 3
+    return true;
+  });
+  view.script.push_back([](FakePlayerFormView& v) {
+    EXPECT_EQ(v.add[Fig::BB], "3");  // No: back with what was typed
+    v.add[Fig::Err] = "-1";
+    v.add[Fig::C1] = "-5";  // a user statistic may go below 0
+    return true;
+  });
+  view.script.push_back([](FakePlayerFormView& v) {
+    EXPECT_EQ(v.add[Fig::Err], "-1");
+    v.add[Fig::Err] = "";
+    v.add[Fig::PA] = "5";
+    return true;
+  });
+  messages.confirmAnswers = {false};
+  EXPECT_TRUE(presenter->Run());
+  EXPECT_EQ(view.execs, 3);
+  EXPECT_EQ(messages.confirms,
+            std::vector<QString>{
+                QStringLiteral("PA is smaller than the hits, walks and sacrifices entered. Store anyway?")});
+  EXPECT_EQ(messages.errors, std::vector<QString>{QStringLiteral("Err total -1 cannot be negative")});
+  EXPECT_EQ(Stored(Fig::PA), "9");
+  EXPECT_EQ(Stored(Fig::Single), "3");
+  EXPECT_EQ(Stored(Fig::C1), "-3");
 }
 
 TEST_F(PlayerFormTest, AChangedCaptionStoresAllFourAndRebuildsTheHeaders) {

@@ -91,6 +91,13 @@ TEST_F(TeamFormTest, ACountThatDoesNotFitIsRefused) {
   EXPECT_TRUE(presenter->Run());
   EXPECT_EQ(messages.errors, std::vector<QString>{QStringLiteral("Tied total -1000 does not fit in 4 characters")});
   EXPECT_EQ(store->Teams.at(1), Line({"", "1", "Ants", "9999", "4", "", "4"}));
+
+  // A count below 0 would rank the team above every other: refused too.
+  messages.errors.clear();
+  Enter("3", "-5", "", TeamFormView::DidNotPlay);
+  EXPECT_FALSE(presenter->Run());
+  EXPECT_EQ(messages.errors, std::vector<QString>{QStringLiteral("Lost total -5 cannot be negative")});
+  EXPECT_EQ(store->Teams.at(1), Line({"", "1", "Ants", "9999", "4", "", "4"}));
 }
 
 }  // namespace
