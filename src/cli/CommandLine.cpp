@@ -104,6 +104,7 @@ const char kHelp[] =
     "  --demo          use the demo league in its own directory\n"
     "  --format F      output format of export: tsv, csv, html or ics\n"
     "  -o FILE         write the output into FILE instead of standard output\n"
+    "                  (print: a PDF file, its name ending in .pdf)\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
     "\n"
@@ -495,6 +496,10 @@ int RunPrint(const Arguments& parsed, const StartOptions& options, const QString
   const QString pdf = parsed.values.value(QStringLiteral("-o"));
   if (parsed.values.contains(QStringLiteral("-o")) && (pdf.isEmpty() || pdf == QLatin1String("-")))
     return Usage(QStringLiteral("-o needs the name of a PDF file"));
+  // Only a PDF is written: any other name would get a PDF under a misleading
+  // name (or replace a file that was never meant to be one).
+  if (!pdf.isEmpty() && !pdf.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+    return Usage(QStringLiteral("-o needs a file name ending in .pdf, not %1").arg(pdf));
   Selection selection;
   error = ParseSelection(parsed, selection);
   if (!error.isEmpty()) return Usage(error);

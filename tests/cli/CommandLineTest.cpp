@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "cli/CommandLine.h"
 #include "cli/Export.h"
@@ -181,12 +182,16 @@ TEST(CommandLine, UsageErrorsExitTwo) {
            {"--data-dir", dir, "export", "teams", "--team", "1", "--team", "2"},
            {"--year", "1"},
            {"--data-dir", dir, "frobnicate"},
+           {"--data-dir", dir, "print", "teams", "-o", data.Path("out.txt")},
+           {"--data-dir", dir, "print", "teams", "-o", data.Path("out.pdf.txt")},
        }) {
     const CliResult run = RunCli(args);
     EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
     EXPECT_FALSE(run.err.empty()) << args.join(' ').toStdString();
     EXPECT_EQ(run.out, "") << args.join(' ').toStdString();
   }
+  EXPECT_FALSE(QFile::exists(data.Path("out.txt")));
+  EXPECT_FALSE(QFile::exists(data.Path("out.pdf.txt")));
 }
 
 TEST(CommandLine, WindowHelpVersionAndLaterCommands) {
