@@ -58,7 +58,8 @@ class PrintEngine {
   virtual void SetTabShade(int percent) = 0;
   virtual int TabShade() const = 0;
   // Every tab character moves to the next tab stop; the text after it is
-  // printed in that column with its justification, borders and shade.
+  // printed in that column with its justification, borders and shade. A
+  // text wider than its column keeps its start and is cut at the right.
   virtual void PrintTabs(const std::string& text) = 0;
   // Lines, the current one included, that still fit above the bottom
   // margin; 0 when the current position is already below it.

@@ -171,14 +171,17 @@ void QtPrintEngine::DrawCell(const Tab& tab, const QString& text) {
   const double inner = tab.margin * dpi / 100.0;
   const QRectF room = cell.adjusted(inner, 0, -inner, 0);
   if (room.width() <= 0) return;
-  int align = Qt::AlignVCenter | Qt::TextSingleLine;
-  align |= tab.justify == Justify::Left    ? Qt::AlignLeft
-           : tab.justify == Justify::Right ? Qt::AlignRight
-                                           : Qt::AlignHCenter;
   painter_->save();
   painter_->setClipRect(room);
   painter_->setPen(Qt::black);
   painter_->setFont(font_);
+  int align = Qt::AlignVCenter | Qt::TextSingleLine;
+  // A text wider than its cell keeps its start, as on screen, and is cut at
+  // the right; centred it would lose both ends.
+  const bool fits = QFontMetricsF(font_, painter_->device()).horizontalAdvance(text) <= room.width();
+  align |= !fits || tab.justify == Justify::Left ? Qt::AlignLeft
+           : tab.justify == Justify::Right       ? Qt::AlignRight
+                                                 : Qt::AlignHCenter;
   painter_->drawText(room, align, text);
   painter_->restore();
 }
