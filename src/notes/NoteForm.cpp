@@ -19,18 +19,22 @@ bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {
   view.SetCaption(caption);
 
   const QFileInfo info(path);
+  haveSaved_ = false;
   if (info.exists()) {
     if (info.size() > kMaxNoteSize) {
       messages.ErrorCancel(QStringLiteral("Maximum Note Size is 32K - ") + caption);
       return false;
     }
-    List lines;
+    std::string bytes;
     QString error;
-    if (ReadListFile(path, lines, error) == ReadResult::Failed) {
+    if (ReadFileBytes(path, bytes, error) == ReadResult::Failed) {
       messages.Error(QStringLiteral("Could not read %1: %2").arg(caption, error));
       return false;
     }
-    view.SetText(NoteText(lines));
+    savedLines_ = SplitLines(bytes);
+    savedBytes_ = std::move(bytes);
+    haveSaved_ = true;
+    view.SetText(NoteText(savedLines_));
     view.CaretToStart();
   } else {
     // Typing goes on below the two first lines.
@@ -46,18 +50,22 @@ bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {
 bool NoteFormPresenter::Save() {
   const QString path = view.Caption();
   const List lines = NoteLines(view.Text());
-  if (static_cast<int64_t>(JoinLines(lines).size()) > kMaxNoteSize) {
+  const std::string bytes = haveSaved_ && lines == savedLines_ ? savedBytes_ : JoinLines(lines);
+  if (static_cast<int64_t>(bytes.size()) > kMaxNoteSize) {
     // A larger file could not be opened again.
     messages.ErrorCancel(QStringLiteral("Maximum Note Size is 32K - ") + path);
     view.FocusMemo();
     return false;
   }
   QString error;
-  if (!WriteListFile(path, lines, error)) {  // the same safe save as the lists
+  if (!WriteFileBytes(path, bytes, error)) {  // the same safe save as the lists
     messages.Error(QStringLiteral("Could not save %1: %2").arg(path, error));
     view.FocusMemo();
     return false;
   }
+  savedLines_ = lines;
+  savedBytes_ = bytes;
+  haveSaved_ = true;
   view.SetModified(false);
   view.FocusMemo();
   return true;

@@ -2,6 +2,8 @@
 // The notes window's behaviour: a note file opened into the memo, saved
 // back, printed, and the question on closing with unsaved changes. The
 // window reads and writes its file directly, not through the lists.
+#include <string>
+
 #include <QString>
 
 #include "notes/NoteViews.h"
@@ -42,6 +44,14 @@ class NoteFormPresenter {
   void HelpButtonClick();
   // Exit, the close box and Esc: true when the window may close.
   bool FormCloseQuery();
+
+ private:
+  // The note as it was read (or last saved): its lines and its bytes. A note
+  // saved with the same lines is written back byte for byte, line ends and
+  // all.
+  List savedLines_;
+  std::string savedBytes_;
+  bool haveSaved_ = false;
 };
 
 }  // namespace scv

@@ -35,6 +35,13 @@ std::string JoinLines(const List& lines) {
 }
 
 ReadResult ReadListFile(const QString& path, List& lines, QString& error) {
+  std::string bytes;
+  const ReadResult result = ReadFileBytes(path, bytes, error);
+  if (result == ReadResult::Read) lines = SplitLines(bytes);
+  return result;
+}
+
+ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error) {
   QFileInfo info(path);
   if (!info.exists()) return ReadResult::Missing;
   QFile file(path);
@@ -47,11 +54,15 @@ ReadResult ReadListFile(const QString& path, List& lines, QString& error) {
     error = file.errorString();
     return ReadResult::Failed;
   }
-  lines = SplitLines(std::string(data.constData(), static_cast<size_t>(data.size())));
+  bytes.assign(data.constData(), static_cast<size_t>(data.size()));
   return ReadResult::Read;
 }
 
 bool WriteListFile(const QString& path, const List& lines, QString& error) {
+  return WriteFileBytes(path, JoinLines(lines), error);
+}
+
+bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error) {
   QFileInfo info(path);
   QDir dir = info.absoluteDir();
   if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
@@ -64,7 +75,6 @@ bool WriteListFile(const QString& path, const List& lines, QString& error) {
     error = file.errorString();
     return false;
   }
-  const std::string bytes = JoinLines(lines);
   const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
   // commit() does not see a failure of the last buffered write (a full disk),
   // so the data is flushed and checked before the rename.

@@ -108,7 +108,13 @@ void NoteForm::SetCaption(const QString& caption) { setWindowTitle(caption); }
 QString NoteForm::Caption() const { return windowTitle(); }
 
 void NoteForm::SetText(const QString& text) { memo_->setPlainText(text); }
-QString NoteForm::Text() const { return memo_->toPlainText(); }
+QString NoteForm::Text() const {
+  // toPlainText would turn every no-break space into a space; the raw text
+  // keeps each character as typed, blocks ending in paragraph separators.
+  QString text = memo_->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return text;
+}
 
 void NoteForm::SetModified(bool modified) { memo_->document()->setModified(modified); }
 bool NoteForm::Modified() const { return memo_->document()->isModified(); }

@@ -68,13 +68,18 @@ TEST_F(NoteFormPresenterTest, ExistingNoteLoadsAndSavesByteForByte) {
   }));
   EXPECT_EQ(data.Read("Y2.Notes"), bytes);
 
-  // Lone CR or LF line ends are read as line ends and written as CR LF.
+  // Lone CR or LF line ends are read as line ends; saved unchanged, the note
+  // keeps them, and its missing last line break; edited, it is written with
+  // CR LF.
   WriteBytes("Y3.Notes", "a\rb\nc");
   ASSERT_TRUE(Open("Y3.Notes", [this](FakeNoteView& v) {
     EXPECT_EQ(v.text, QStringLiteral("a\nb\nc\n"));
     EXPECT_TRUE(form.Save());
+    EXPECT_EQ(data.Read("Y3.Notes"), "a\rb\nc");
+    v.text += QStringLiteral("d\n");
+    EXPECT_TRUE(form.Save());
   }));
-  EXPECT_EQ(data.Read("Y3.Notes"), "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(data.Read("Y3.Notes"), "a\r\nb\r\nc\r\nd\r\n");
 }
 
 TEST_F(NoteFormPresenterTest, NotesOverTheSizeLimitAreRefused) {
