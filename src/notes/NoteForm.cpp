@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "notes/NoteFile.h"
 #include "dialogs/ListView.h"
+#include "notes/NoteFile.h"
 #include "store/ListFile.h"
 #include "store/Messages.h"
+#include "store/Text.h"
 
 namespace scv {
 
@@ -49,7 +50,18 @@ bool NoteFormPresenter::Open(const QString& path, const List& firstLines) {
 
 bool NoteFormPresenter::Save() {
   const QString path = view.Caption();
-  const List lines = NoteLines(view.Text());
+  const QString text = view.Text();
+  // The file holds 8-bit characters only: the user decides what becomes of
+  // the others before anything is written.
+  if (const QStringList refused = Unencodable(text); !refused.isEmpty()) {
+    if (!messages.Confirm(QStringLiteral("These characters cannot be kept in a note: %1\n"
+                                         "Save with \"?\" in their place?")
+                              .arg(refused.join(QLatin1Char(' '))))) {
+      view.FocusMemo();
+      return false;
+    }
+  }
+  const List lines = NoteLines(text);
   const std::string bytes = haveSaved_ && lines == savedLines_ ? savedBytes_ : JoinLines(lines);
   if (static_cast<int64_t>(bytes.size()) > kMaxNoteSize) {
     // A larger file could not be opened again.

@@ -30,7 +30,9 @@ class NoteFormPresenter {
   // written until Save.
   bool Open(const QString& path, const List& firstLines);
 
-  // Writes the memo to the file the caption names. A failed save leaves the
+  // Writes the memo to the file the caption names. Characters the file cannot
+  // hold are named first, and saved as "?" only when the user agrees (no:
+  // nothing is written, returns false). A failed save leaves the
   // old file as it was, reports the file and the reason, and keeps the memo
   // and its modified mark; returns false then. A note that would be larger
   // than a note may be when it is opened is not written either.

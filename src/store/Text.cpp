@@ -162,6 +162,17 @@ QString Decode(std::string_view bytes) {
   return out;
 }
 
+QStringList Unencodable(const QString& text) {
+  QStringList out;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    QString ch = text.mid(i, 1);
+    if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+      ch = text.mid(i++, 2);
+    if (Encode(ch) == "?" && ch != QLatin1String("?") && !out.contains(ch)) out += ch;
+  }
+  return out;
+}
+
 std::string Encode(const QString& text) {
   std::string out;
   out.reserve(static_cast<size_t>(text.size()));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 namespace scv {
 
@@ -48,5 +49,8 @@ void DropRepeatedLines(std::vector<std::string>& sorted);
 QString Decode(std::string_view bytes);
 // Characters outside Windows-1252 become "?".
 std::string Encode(const QString& text);
+// The characters of text that Encode cannot keep (a surrogate pair is one),
+// each once, in the order they first appear; empty when all fit the code page.
+QStringList Unencodable(const QString& text);
 
 }  // namespace scv

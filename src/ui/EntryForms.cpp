@@ -15,6 +15,7 @@
 #include "entry/PlayerForm.h"
 #include "store/Records.h"
 #include "store/Text.h"
+#include "ui/CodePageEdit.h"
 #include "ui/ListForm.h"
 
 namespace scv {
@@ -82,6 +83,7 @@ TeamForm::TeamForm(QWidget* parent, HelpView& help) : QDialog(parent), help_(hel
     ok_->setFocus(Qt::OtherFocusReason);
   });
   radios_[DidNotPlay]->setChecked(true);
+  KeepToCodePage(this);
 }
 
 void TeamForm::SetCaption(const std::string& caption) { setWindowTitle(Decode(caption)); }
@@ -217,6 +219,7 @@ PlayerForm::PlayerForm(QWidget* parent, HelpView& help) : QDialog(parent), help_
     help_.OpenHelp(QStringLiteral("Update_Button"));
     ok_->setFocus(Qt::OtherFocusReason);
   });
+  KeepToCodePage(this);
 }
 
 QLineEdit* PlayerForm::AddEdit(int figure) const {

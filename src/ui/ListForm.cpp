@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "store/Text.h"
+#include "ui/CodePageEdit.h"
 
 namespace scv {
 
@@ -245,6 +246,7 @@ NameForm::NameForm(QWidget* parent) : QDialog(parent) {
   grid->setRowStretch(2, 1);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  KeepToCodePage(this);
 
   resize(kDesignedWidth, kDesignedHeight);
 }

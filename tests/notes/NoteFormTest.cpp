@@ -147,6 +147,27 @@ TEST_F(NoteFormPresenterTest, CloseQuestionSavesDiscardsOrStays) {
   EXPECT_TRUE(messages.confirms.empty());
 }
 
+TEST_F(NoteFormPresenterTest, CharactersTheFileCannotHoldAreNamedBeforeSaving) {
+  WriteBytes("Y1.Notes", "old\r\n");
+  const QString question = QStringLiteral(
+      "These characters cannot be kept in a note: \u0141 \u1ec5\nSave with \"?\" in their place?");
+  // No: back to the memo, nothing written, even from the close question.
+  // Yes: saved with "?".
+  messages.confirmAnswers = {false, false, true};
+  messages.otherAnswers = {Messages::Answer::Yes};
+  ASSERT_TRUE(Open("Y1.Notes", [this](FakeNoteView& v) {
+    v.Type(QStringLiteral("\u0141ukasz Nguy\u1ec5n \u0141"));
+    EXPECT_FALSE(form.Save());
+    EXPECT_TRUE(v.modified);
+    EXPECT_FALSE(form.FormCloseQuery());
+    EXPECT_EQ(data.Read("Y1.Notes"), "old\r\n");
+    EXPECT_TRUE(form.Save());
+  }));
+  EXPECT_EQ(messages.confirms.front(), question);
+  EXPECT_EQ(messages.confirms.size(), 4u);
+  EXPECT_EQ(data.Read("Y1.Notes"), "old\r\n?ukasz Nguy?n ?\r\n");
+}
+
 TEST_F(NoteFormPresenterTest, FailedSaveKeepsTheTextAndReportsTheFile) {
   // The data directory lies under a regular file: nothing can be written.
   WriteBytes("plain", "x");

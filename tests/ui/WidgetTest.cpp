@@ -1,9 +1,9 @@
 // The dialogs on their own: captions, results, limits, sizing, focus order.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,8 +11,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QThread>
+#include <QToolTip>
 
 #include "store/Records.h"
 #include "ui/EntryForms.h"
@@ -132,13 +134,21 @@ TEST(NameFormTest, EditsLimitsAndResult) {
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Add New Baseball Team"));
     EXPECT_EQ(f->focusWidget(), f->EditNo());
     Type(f->EditNo(), QStringLiteral("1234567"));
-    Type(f->EditName(), QStringLiteral("Les \u00c9toiles \u4e2d"));
+    // What the code page lacks is refused as typed or pasted, with a hint.
+    Type(f->EditName(), QStringLiteral("Les \u00c9toiles \u0141"));
+    EXPECT_EQ(f->EditName()->text(), QStringLiteral("Les \u00c9toiles "));
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Cannot be stored: \u0141"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Nguy\u1ec5n \u4e2d\u4e2d"));
+    f->EditName()->paste();
+    EXPECT_EQ(f->EditName()->text(), QStringLiteral("Les \u00c9toiles "));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Cannot be stored: \u1ec5 \u4e2d"));
+    Type(f->EditName(), QStringLiteral("\u20ac"));  // the euro sign is in the code page
     f->findChild<QPushButton*>(QStringLiteral("OkButton"))->click();
   });
   EXPECT_TRUE(form.Exec());
   EXPECT_EQ(form.No(), "12345");
-  // Windows-1252 bytes; what the code page lacks becomes "?".
-  EXPECT_EQ(form.Name(), "Les \xC9toiles ?");
+  EXPECT_EQ(form.Name(), "Les \xC9toiles \x80");
 
   form.SetName("Caf\xE9");
   EXPECT_EQ(form.EditName()->text(), QStringLiteral("Caf\u00e9"));
