@@ -1,8 +1,13 @@
 #include "ui/HelpWindow.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -10,7 +15,7 @@
 namespace scv {
 
 HelpWindow::HelpWindow(QWidget* parent, const QString& pagesDir)
-    : QWidget(parent, Qt::Window), pagesDir_(pagesDir) {
+    : QWidget(parent, Qt::Window), pagesDir_(pagesDir), home_(parent) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("Scorvane Help"));
   browser_ = new QTextBrowser(this);
@@ -21,6 +26,10 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& pagesDir)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   resize(560, 520);
+  // Esc closes help, as it closes a dialog.
+  auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(esc, &QShortcut::activated, this, &QWidget::close);
+  qApp->installEventFilter(this);
 
   // Every page is searched for its anchors, so a topic is found on whichever
   // page names it.
@@ -39,7 +48,58 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& pagesDir)
   }
 }
 
+HelpWindow::~HelpWindow() {
+  qApp->removeEventFilter(this);
+  if (owner_) owner_->removeEventFilter(this);
+}
+
 QString HelpWindow::PageOf(const QString& topic) const { return topics_.value(topic); }
+
+void HelpWindow::MoveTo(QWidget* owner) {
+  if (owner == this) owner = nullptr;
+  if (parentWidget() == owner) return;
+  if (owner_) owner_->removeEventFilter(this);
+  owner_ = owner != home_ ? owner : nullptr;
+  if (owner_) owner_->installEventFilter(this);
+  // A window changing its parent is hidden; it keeps its place and size.
+  const bool shown = isVisible();
+  const QRect place = geometry();
+  setParent(owner, Qt::Window);
+  if (shown) {
+    setGeometry(place);
+    show();
+  }
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog help belongs to is closing (or going away): help moves on to
+  // the dialog in front now, or back home, and stays open.
+  if (watched == owner_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close)) {
+    QWidget* front = QApplication::activeModalWidget();
+    MoveTo(front && front != owner_ ? front : home_.data());
+    return false;
+  }
+  if (HelpKey(watched, event)) return true;
+  return QWidget::eventFilter(watched, event);
+}
+
+bool HelpWindow::HelpKey(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+  QWidget* window = static_cast<QWidget*>(watched)->window();
+  // The main window has F1 in its own menu.
+  if (window == this || window == home_ || !qobject_cast<QDialog*>(window)) return false;
+  for (const char* name : {"HelpButton", "HelpBtn"}) {
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (button && button->isVisible() && button->isEnabled()) {
+      button->click();
+      return true;
+    }
+  }
+  OpenHelp(QStringLiteral("Contents"));
+  return true;
+}
 
 void HelpWindow::OpenHelp(const QString& topic) {
   QString name = topic;
@@ -56,6 +116,10 @@ void HelpWindow::OpenHelp(const QString& topic) {
     browser_->setSource(url);
     browser_->scrollToAnchor(name);
   }
+  // Over a modal dialog help belongs to that dialog: a window of the dialog
+  // in front is not blocked by it.
+  QWidget* front = QApplication::activeModalWidget();
+  MoveTo(front && front != this ? front : home_.data());
   show();
   raise();
   activateWindow();
