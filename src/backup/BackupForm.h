@@ -1,6 +1,8 @@
 #pragma once
 // The backup dialog (TBackupForm) as its presenter sees it, and the
 // presenter: the Backup All command, the Backup and Help buttons.
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -34,14 +36,22 @@ class BackupFormPresenter {
   // The File menu's Backup All: the directory list gets the focus and the
   // dialog is shown modally.
   void BackupItemClick();
-  // Copies the data files into the chosen directory and closes the dialog.
-  // A destination inside the data directory is refused, and a failed copy
-  // is reported; the dialog then stays open for another choice. Returns
-  // true when every file was copied.
+  // Copies the data files into the chosen directory, closes the dialog and
+  // says how many files went where. With unsaved changes it first asks
+  // whether to save them (Yes saves, then copies; No copies the files as
+  // saved; Cancel copies nothing). A destination inside the data directory
+  // is refused, and a failed save or copy is reported; the dialog then stays
+  // open for another choice. Returns true when every file was copied.
   bool BackupBtnClick();
   void HelpBtnClick();
 
   const QString& DataDir() const { return dataDir_; }
+
+  // Whether lists changed in memory are not saved yet, and how to save them
+  // (false when the save failed; it has reported why). Unset: the files are
+  // copied as they are.
+  std::function<bool()> UnsavedChanges;
+  std::function<bool()> SaveChanges;
 
  private:
   QString dataDir_;

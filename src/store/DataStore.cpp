@@ -260,12 +260,29 @@ bool DataStore::LoadYears() {
     Years = {"Y|"};
     ReadYearsHeader();
     ReadYear(0);
+    KeepSavedYears();
     return false;
   }
   yearsUnreadable_ = false;
   ReadYearsHeader();
   ReadYear(YearsHeader.CurYear);
+  KeepSavedYears();
   return true;
+}
+
+void DataStore::KeepSavedYears() {
+  savedYears_ = Years;
+  savedCurYear_ = YearsHeader.CurYear;
+}
+
+bool DataStore::HasUnsavedChanges() const {
+  if (LeaguesChanged || TeamsChanged || PlayersChanged || GamesChanged || FieldsChanged || UmpiresChanged ||
+      TimesChanged)
+    return true;
+  if (YearsHeader.CurYear != savedCurYear_ || Years.size() != savedYears_.size()) return true;
+  // Line 0 is the header, held in YearsHeader until the save.
+  return !std::equal(Years.begin() + (Years.empty() ? 0 : 1), Years.end(),
+                     savedYears_.begin() + (savedYears_.empty() ? 0 : 1));
 }
 
 bool DataStore::LoadLeagues() {
@@ -385,7 +402,9 @@ bool DataStore::SaveAll() {
   }
   WriteYearsHeader();
   bool changed = true;
-  return SaveList("Baseball.Years", Years, changed);
+  if (!SaveList("Baseball.Years", Years, changed)) return false;
+  KeepSavedYears();
+  return true;
 }
 
 }  // namespace scv

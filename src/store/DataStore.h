@@ -134,6 +134,13 @@ class DataStore {
   bool SaveLeagues();
   bool SaveAll();
 
+  // Whether a save would write changes the user made: a list whose changed
+  // flag is set, or a change in the years list (a year added, renamed,
+  // deleted or chosen) since it was read or saved. The page shown and the
+  // window size are remembered in the years file too, but they are the
+  // window's state, not the user's work: alone they do not count.
+  bool HasUnsavedChanges() const;
+
   // Full path of a list file from its key and suffix (".Teams", ...).
   QString FilePath(const std::string& keyAndSuffix) const;
   // Run when LoadGames switches to another league's schedule, before the
@@ -142,6 +149,10 @@ class DataStore {
 
  private:
   bool yearsUnreadable_ = false;
+  // The years list and the chosen year as last read or saved.
+  List savedYears_;
+  std::string savedCurYear_;
+  void KeepSavedYears();
   bool ReadList(const std::string& fileName, List& list, const char* header);
   bool SaveList(const std::string& fileName, const List& list, bool& changed);
   bool WriteLine(List& list, std::string_view index, std::string line);

@@ -50,6 +50,8 @@ AppWindows::AppWindows(const QString& dataDir)
   backupForm = std::make_unique<BackupFormPresenter>(store.DataDir, backup, help, messages);
   backup.SetBackupHandler([this] { backupForm->BackupBtnClick(); });
   backup.SetHelpHandler([this] { backupForm->HelpBtnClick(); });
+  backupForm->UnsavedChanges = [this] { return store.HasUnsavedChanges(); };
+  backupForm->SaveChanges = [this] { return store.SaveAll(); };
   form->OpenBackupForm = [this] { backupForm->BackupItemClick(); };
   form->SetCommandAvailable(Command::BackupItem, true);
 

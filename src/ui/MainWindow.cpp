@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -211,6 +212,25 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     connect(enter, &QShortcut::activated, buttons_[Index(Command::Update)], &QToolButton::click);
   }
 
+  // Ctrl+Tab and Ctrl+PgDn go to the next page, Ctrl+Shift+Tab and
+  // Ctrl+PgUp to the previous one, round from the last to the first; the
+  // table keeps the keyboard focus.
+  const std::pair<QKeySequence, int> pageKeys[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+      {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+  };
+  for (const auto& [keys, step] : pageKeys) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+      const int count = tabs_->count();
+      tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+      FocusTable();
+    });
+  }
+
   resize(kDesignedWidth, kDesignedHeight);
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect area = screen->availableGeometry();
@@ -312,7 +332,11 @@ void MainWindow::Run(Command command) {
   if (handler) Guarded(handler);
 }
 
-void MainWindow::Guarded(const std::function<void()>& action) { scv::Guarded(this, action); }
+void MainWindow::Guarded(const std::function<void()>& action) {
+  scv::Guarded(this, action);
+  // Every change to the data comes through here.
+  ShowUnsavedMark();
+}
 
 void MainWindow::FormShow() {
   if (!form_ || started_) return;
@@ -326,8 +350,14 @@ QToolButton* MainWindow::Button(Command command) const { return buttons_[Index(c
 QAction* MainWindow::MenuAction(Command command) const { return actions_[Index(command)]; }
 
 void MainWindow::SetWindowCaption(const QString& caption) {
-  setWindowTitle(caption.trimmed().isEmpty() ? QStringLiteral("Scorvane") : caption);
+  QString title = caption.trimmed().isEmpty() ? QStringLiteral("Scorvane") : caption;
+  // "[*]" is where the window shows that there are unsaved changes; one
+  // typed in a name is doubled to show as it stands.
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(title + QStringLiteral("[*]"));
 }
+
+void MainWindow::ShowUnsavedMark() { setWindowModified(form_ && form_->store.HasUnsavedChanges()); }
 
 void MainWindow::SetWindowSize(int height, int width) {
   // A dimension that is not stored (0) stays as it is.
@@ -487,6 +517,14 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The right button opens the file menu (the context menu event that
+  // follows); it does not select a cell, so the current team, player or game
+  // stays as it was.
+  if (watched == table_->viewport() &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+       event->type() == QEvent::MouseButtonDblClick) &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+    return true;
   // The grid's client width changes also when its scroll bar comes or goes.
   if (watched == table_->viewport() && event->type() == QEvent::Resize && started_ &&
       table_->viewport()->width() != lastViewportWidth_) {

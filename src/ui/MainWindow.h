@@ -85,7 +85,10 @@ class MainWindow : public QWidget, public MainView, public TableFontView {
 
  private:
   void Run(Command command);
+  // Runs an event's action; nothing escapes into Qt's event loop. Afterwards
+  // the title shows whether there are unsaved changes.
   void Guarded(const std::function<void()>& action);
+  void ShowUnsavedMark();
   void CreateButtons();
   void CreateMenu();
   void ApplyTableLook();

@@ -80,6 +80,30 @@ int WithReadOnlyDir(const QString& dir, const std::function<int()>& fn) {
   return result;
 }
 
+TEST(DataStore, UnsavedChangesAreTheUsersWorkNotTheWindowsState) {
+  TempData data;
+  data.Write("Baseball.Years", {"Y|0||1|300|500|", "|2024|Spring|1|"});
+  DataStore s(data.Dir());
+  ASSERT_TRUE(s.LoadYears());
+  EXPECT_FALSE(s.HasUnsavedChanges());
+  // The page and the window size are saved too, but count as no change.
+  s.YearsHeader.CurTab = "3";
+  s.YearsHeader.WinWidth = "640";
+  EXPECT_FALSE(s.HasUnsavedChanges());
+  // A year added or chosen, or a list changed, does; a save clears it.
+  s.CurrentYear = ParseYear("|2025|Summer||");
+  s.AddYear();
+  EXPECT_TRUE(s.HasUnsavedChanges());
+  ASSERT_TRUE(s.SaveAll());
+  EXPECT_FALSE(s.HasUnsavedChanges());
+  s.YearsHeader.CurYear = "1";
+  EXPECT_TRUE(s.HasUnsavedChanges());
+  s.YearsHeader.CurYear = "2";
+  EXPECT_FALSE(s.HasUnsavedChanges());
+  s.TeamsChanged = true;
+  EXPECT_TRUE(s.HasUnsavedChanges());
+}
+
 TEST(DataStore, FirstRunWritesNothingUntilTheFirstSaveThenOnlyTheYears) {
   TempData data;
   DataStore s(data.Dir());

@@ -89,6 +89,12 @@ TEST(BackupFormTest, BackupAllCopiesEveryDataFileIntoTheChosenDirectory) {
     tree->setCurrentIndex(chosen);
     EXPECT_EQ(f->ChosenDirectory(), QDir::cleanPath(dest.path()));
 
+    // Afterwards a line says how many files went where.
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      EXPECT_FALSE(f->isVisible());
+      EXPECT_EQ(box->text(), QStringLiteral("6 files copied to ") + QDir::toNativeSeparators(dest.path()));
+      box->accept();
+    });
     f->BackupBtn()->click();
     EXPECT_FALSE(f->isVisible());
   });
