@@ -260,29 +260,48 @@ bool DataStore::LoadYears() {
     Years = {"Y|"};
     ReadYearsHeader();
     ReadYear(0);
-    KeepSavedYears();
+    savedYears_ = Years;
     return false;
   }
   yearsUnreadable_ = false;
   ReadYearsHeader();
   ReadYear(YearsHeader.CurYear);
-  KeepSavedYears();
+  savedYears_ = Years;
   return true;
 }
 
-void DataStore::KeepSavedYears() {
-  savedYears_ = Years;
-  savedCurYear_ = YearsHeader.CurYear;
+namespace {
+
+// Whether two lists hold the same records once both are read and written
+// back with the current-selection fields emptied (so that a line read with
+// its display defaults and written back does not count as changed either).
+template <class Record>
+bool SameRecords(const List& list, const List& saved, Record (*parse)(std::string_view),
+                 void (*clearSelection)(Record&)) {
+  if (list.size() != saved.size()) return false;
+  auto normal = [&](const std::string& line) {
+    Record r = parse(line);
+    clearSelection(r);
+    return Compose(r);
+  };
+  for (size_t i = 1; i < list.size(); ++i)
+    if (list[i] != saved[i] && normal(list[i]) != normal(saved[i])) return false;
+  return true;
 }
 
+}  // namespace
+
 bool DataStore::HasUnsavedChanges() const {
-  if (LeaguesChanged || TeamsChanged || PlayersChanged || GamesChanged || FieldsChanged || UmpiresChanged ||
-      TimesChanged)
-    return true;
-  if (YearsHeader.CurYear != savedCurYear_ || Years.size() != savedYears_.size()) return true;
-  // Line 0 is the header, held in YearsHeader until the save.
-  return !std::equal(Years.begin() + (Years.empty() ? 0 : 1), Years.end(),
-                     savedYears_.begin() + (savedYears_.empty() ? 0 : 1));
+  if (PlayersChanged || GamesChanged || FieldsChanged || UmpiresChanged || TimesChanged) return true;
+  return !SameRecords<YearRecord>(Years, savedYears_, ParseYear,
+                                  [](YearRecord& r) { r.CurLeague.clear(); }) ||
+         (LeaguesChanged && !SameRecords<LeagueRecord>(Leagues, savedLeagues_, ParseLeague,
+                                                       [](LeagueRecord& r) {
+                                                         r.CurTeam.clear();
+                                                         r.CurGame.clear();
+                                                       })) ||
+         (TeamsChanged && !SameRecords<TeamRecord>(Teams, savedTeams_, ParseTeam,
+                                                   [](TeamRecord& r) { r.CurPlayer.clear(); }));
 }
 
 bool DataStore::LoadLeagues() {
@@ -293,6 +312,7 @@ bool DataStore::LoadLeagues() {
   if (wanted == LeaguesKey) return true;
   if (!SaveLeagues()) return false;
   if (!ReadList(wanted + ".Leagues", Leagues, "L|")) return false;
+  savedLeagues_ = Leagues;
   LeaguesKey = wanted;
   ReadLeague(CurrentYear.CurLeague);
   return true;
@@ -304,6 +324,7 @@ bool DataStore::LoadTeams() {
   if (wanted == TeamsKey) return true;
   if (!SaveTeams()) return false;
   if (!ReadList(wanted + ".Teams", Teams, "T|")) return false;
+  savedTeams_ = Teams;
   TeamsKey = wanted;
   ReadTeam(CurrentLeague.CurTeam);
   return true;
@@ -370,7 +391,9 @@ bool DataStore::SavePlayers() {
 bool DataStore::SaveTeams() {
   if (!SavePlayers()) return false;
   if (TeamsKey.empty()) return true;
-  return SaveList(TeamsKey + ".Teams", Teams, TeamsChanged);
+  if (!SaveList(TeamsKey + ".Teams", Teams, TeamsChanged)) return false;
+  savedTeams_ = Teams;
+  return true;
 }
 
 bool DataStore::SaveSchedule() {
@@ -386,7 +409,9 @@ bool DataStore::SaveLeagues() {
   if (!SaveTeams()) return false;
   if (!SaveSchedule()) return false;
   if (LeaguesKey.empty()) return true;
-  return SaveList(LeaguesKey + ".Leagues", Leagues, LeaguesChanged);
+  if (!SaveList(LeaguesKey + ".Leagues", Leagues, LeaguesChanged)) return false;
+  savedLeagues_ = Leagues;
+  return true;
 }
 
 bool DataStore::SaveAll() {
@@ -403,7 +428,7 @@ bool DataStore::SaveAll() {
   WriteYearsHeader();
   bool changed = true;
   if (!SaveList("Baseball.Years", Years, changed)) return false;
-  KeepSavedYears();
+  savedYears_ = Years;
   return true;
 }
 

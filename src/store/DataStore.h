@@ -134,11 +134,13 @@ class DataStore {
   bool SaveLeagues();
   bool SaveAll();
 
-  // Whether a save would write changes the user made: a list whose changed
-  // flag is set, or a change in the years list (a year added, renamed,
-  // deleted or chosen) since it was read or saved. The page shown and the
-  // window size are remembered in the years file too, but they are the
-  // window's state, not the user's work: alone they do not count.
+  // Whether a save would write work of the user's: a record added, changed,
+  // deleted or undeleted since its list was read or saved. The files also
+  // remember where the user was (the chosen year, league, team, player and
+  // game, the page shown, the window size), and a save writes that too; but
+  // moving about is not work, and a program that called every click in the
+  // table an unsaved change would teach its user to ignore the mark. So a
+  // change of only those does not count.
   bool HasUnsavedChanges() const;
 
   // Full path of a list file from its key and suffix (".Teams", ...).
@@ -149,10 +151,9 @@ class DataStore {
 
  private:
   bool yearsUnreadable_ = false;
-  // The years list and the chosen year as last read or saved.
-  List savedYears_;
-  std::string savedCurYear_;
-  void KeepSavedYears();
+  // The years, leagues and teams lists as last read or saved: the lists that
+  // also hold the current selection.
+  List savedYears_, savedLeagues_, savedTeams_;
   bool ReadList(const std::string& fileName, List& list, const char* header);
   bool SaveList(const std::string& fileName, const List& list, bool& changed);
   bool WriteLine(List& list, std::string_view index, std::string line);

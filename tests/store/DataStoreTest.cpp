@@ -80,27 +80,35 @@ int WithReadOnlyDir(const QString& dir, const std::function<int()>& fn) {
   return result;
 }
 
-TEST(DataStore, UnsavedChangesAreTheUsersWorkNotTheWindowsState) {
+TEST(DataStore, UnsavedChangesAreTheUsersWorkNotWhereTheUserWas) {
   TempData data;
   data.Write("Baseball.Years", {"Y|0||1|300|500|", "|2024|Spring|1|"});
+  data.Write("Y1.Leagues", {"L|", "|1|Majors|1|"});
+  data.Write("Y1L1.Teams", {"T|", "|1|Ants|2|1||1|", "|2|Bees|1|2|||"});
   DataStore s(data.Dir());
   ASSERT_TRUE(s.LoadYears());
+  ASSERT_TRUE(s.LoadTeams());
   EXPECT_FALSE(s.HasUnsavedChanges());
-  // The page and the window size are saved too, but count as no change.
+  // Another page, size, year, team or player is saved too, but is no work.
   s.YearsHeader.CurTab = "3";
   s.YearsHeader.WinWidth = "640";
+  s.YearsHeader.CurYear = "7";
+  s.CurrentLeague.CurTeam = "2";
+  ASSERT_TRUE(s.WriteLeague());
+  s.ReadTeam(2);
+  s.CurrentTeam.CurPlayer = "4";
+  ASSERT_TRUE(s.WriteTeam());
+  EXPECT_TRUE(s.TeamsChanged);
   EXPECT_FALSE(s.HasUnsavedChanges());
-  // A year added or chosen, or a list changed, does; a save clears it.
-  s.CurrentYear = ParseYear("|2025|Summer||");
-  s.AddYear();
+  // A changed count is; a save clears it.
+  s.CurrentTeam.Won = "2";
+  ASSERT_TRUE(s.WriteTeam());
   EXPECT_TRUE(s.HasUnsavedChanges());
   ASSERT_TRUE(s.SaveAll());
   EXPECT_FALSE(s.HasUnsavedChanges());
-  s.YearsHeader.CurYear = "1";
-  EXPECT_TRUE(s.HasUnsavedChanges());
-  s.YearsHeader.CurYear = "2";
-  EXPECT_FALSE(s.HasUnsavedChanges());
-  s.TeamsChanged = true;
+  // So is a year added.
+  s.CurrentYear = ParseYear("|2025|Summer||");
+  s.AddYear();
   EXPECT_TRUE(s.HasUnsavedChanges());
 }
 
