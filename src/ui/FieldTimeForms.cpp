@@ -18,6 +18,7 @@
 
 #include "schedule/FieldTimes.h"
 #include "store/Text.h"
+#include "ui/CodePageEdit.h"
 #include "ui/GridModel.h"
 #include "ui/Guarded.h"
 #include "ui/ListForm.h"
@@ -208,6 +209,7 @@ MakeForm::MakeForm(QWidget* parent) : QDialog(parent) {
     edit->setMaxLength(boxSpecs[b].digits);
     edit->setFixedWidth(digitWidth * boxSpecs[b].digits + 16);
     edit->setAlignment(Qt::AlignRight);
+    KeepToCodePage(edit);
     edits_[static_cast<size_t>(b)] = edit;
   }
   const auto dateRow = [this](Box year, Box month, Box day) {

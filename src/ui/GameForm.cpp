@@ -12,6 +12,7 @@
 
 #include "schedule/GameForm.h"
 #include "store/Text.h"
+#include "ui/CodePageEdit.h"
 #include "ui/Guarded.h"
 #include "ui/ListForm.h"
 
@@ -79,6 +80,7 @@ GameForm::GameForm(QWidget* parent) : QDialog(parent) {
     edit->setMaxLength(spec.maxLength);
     edit->setFixedWidth(digitWidth * spec.digits + 16);
     edit->setAlignment(Qt::AlignRight);
+    KeepToCodePage(edit);
     edits_[static_cast<size_t>(b)] = edit;
   }
 

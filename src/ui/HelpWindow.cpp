@@ -90,9 +90,11 @@ bool HelpWindow::HelpKey(QObject* watched, QEvent* event) {
   QWidget* window = static_cast<QWidget*>(watched)->window();
   // The main window has F1 in its own menu.
   if (window == this || window == home_ || !qobject_cast<QDialog*>(window)) return false;
-  for (const char* name : {"HelpButton", "HelpBtn"}) {
-    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    if (button && button->isVisible() && button->isEnabled()) {
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    const bool help = button->objectName() == QLatin1String("HelpButton") ||
+                      button->objectName() == QLatin1String("HelpBtn") ||
+                      button->text().remove(QLatin1Char('&')) == QLatin1String("Help");
+    if (help && button->isVisible() && button->isEnabled()) {
       button->click();
       return true;
     }

@@ -5,9 +5,9 @@
 // notes window, ...) comes up as a window of that dialog, in front of it and
 // usable while the dialog stays open; when the dialog closes, the window
 // stays open over the main window. F1 in any dialog presses the dialog's own
-// Help button (a button named "HelpButton" or "HelpBtn"), so that it opens
-// the dialog's topic; a dialog without one opens the contents. Dialogs added
-// later get both by naming their Help button so.
+// Help button (named "HelpButton" or "HelpBtn", or captioned "Help"), so
+// that it opens the dialog's topic; a dialog without one opens the contents.
+// Dialogs added later get both without doing anything.
 #include <QHash>
 #include <QPointer>
 #include <QString>
