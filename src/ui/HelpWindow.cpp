@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -122,6 +123,15 @@ void HelpWindow::OpenHelp(const QString& topic) {
   // in front is not blocked by it.
   QWidget* front = QApplication::activeModalWidget();
   MoveTo(front && front != this ? front : home_.data());
+  if (!placed_) {
+    // First shown at the screen's right edge, beside the dialogs, which open
+    // in the middle; afterwards where the user left it.
+    placed_ = true;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      move(std::max(area.left(), area.right() - frameGeometry().width()), area.top());
+    }
+  }
   show();
   raise();
   activateWindow();

@@ -51,6 +51,7 @@ class HelpWindow : public QWidget, public HelpView {
   QString current_;
   QPointer<QWidget> home_;
   QPointer<QWidget> owner_;  // the dialog the window belongs to for now
+  bool placed_ = false;
 };
 
 }  // namespace scv
