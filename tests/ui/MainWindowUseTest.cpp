@@ -33,12 +33,35 @@ void Start(AppWindows& app) {
 // The title as the window system shows it.
 QString ShownTitle(const AppWindows& app) { return app.window.windowHandle()->title(); }
 
-TEST(MainWindowUseTest, RightClickOpensTheFileMenuAndKeepsTheCurrentRow) {
+// One game of the current team entered with Update; the window is active
+// again afterwards (the offscreen platform does not do that, as a desktop
+// does), so that its shortcut keys work.
+void EnterGame(AppWindows& app, TeamFormView::Item item) {
+  WhenModal<TeamForm>([item](TeamForm* f) {
+    f->Radio(item)->setChecked(true);
+    f->OkButton()->click();
+  });
+  app.window.Button(Command::Update)->click();
+  app.window.activateWindow();
+  Pump(10);
+}
+
+// The small league of the GUI tests, in the window.
+class MainWindowUseTest : public ::testing::Test {
+ protected:
+  static QString WithLeague(const QTemporaryDir& dir) {
+    test::WriteLeague(dir.path());
+    return dir.path();
+  }
+  void SetUp() override {
+    ASSERT_TRUE(tmp.isValid());
+    Start(app);
+  }
   QTemporaryDir tmp;
-  ASSERT_TRUE(tmp.isValid());
-  test::WriteLeague(tmp.path());
-  AppWindows app(tmp.path());
-  Start(app);
+  AppWindows app{WithLeague(tmp)};
+};
+
+TEST_F(MainWindowUseTest, RightClickOpensTheFileMenuAndKeepsTheCurrentRow) {
   QTableView* table = app.window.Table();
   ASSERT_EQ(app.store.CurrentLeague.CurTeam, "1");
   const int row = table->currentIndex().row();
@@ -55,12 +78,9 @@ TEST(MainWindowUseTest, RightClickOpensTheFileMenuAndKeepsTheCurrentRow) {
   EXPECT_FALSE(app.store.LeaguesChanged);
 }
 
-TEST(MainWindowUseTest, TitleMarksUnsavedChangesAndBackupAsksToSaveThem) {
-  QTemporaryDir tmp, dest;
-  ASSERT_TRUE(tmp.isValid() && dest.isValid());
-  test::WriteLeague(tmp.path());
-  AppWindows app(tmp.path());
-  Start(app);
+TEST_F(MainWindowUseTest, TitleMarksUnsavedChangesAndBackupAsksToSaveThem) {
+  QTemporaryDir dest;
+  ASSERT_TRUE(dest.isValid());
   EXPECT_EQ(ShownTitle(app), QStringLiteral("2024 Metro League"));
   // Another page and another size are the window's state, not changes.
   app.window.BottomTab()->setCurrentIndex(PlayersTab);
@@ -70,12 +90,7 @@ TEST(MainWindowUseTest, TitleMarksUnsavedChangesAndBackupAsksToSaveThem) {
   EXPECT_FALSE(app.window.isWindowModified());
 
   // A game won: the title marks it.
-  WhenModal<TeamForm>([](TeamForm* f) {
-    f->Radio(TeamFormView::Won)->setChecked(true);
-    f->OkButton()->click();
-  });
-  app.window.Button(Command::Update)->click();
-  Pump(10);
+  EnterGame(app, TeamFormView::Won);
   EXPECT_TRUE(app.window.isWindowModified());
   EXPECT_EQ(ShownTitle(app), QStringLiteral("2024 Metro League*"));
 
@@ -102,8 +117,6 @@ TEST(MainWindowUseTest, TitleMarksUnsavedChangesAndBackupAsksToSaveThem) {
       }
     }
   });
-  app.window.activateWindow();  // the offscreen platform does not, as a desktop does
-  Pump(10);
   Key(app.window.Table(), Qt::Key_B, Qt::ControlModifier);
   Pump(10);
   ASSERT_EQ(answers.size(), 3);
@@ -115,26 +128,14 @@ TEST(MainWindowUseTest, TitleMarksUnsavedChangesAndBackupAsksToSaveThem) {
   EXPECT_FALSE(app.window.isWindowModified());
 
   // Another change, and Save Data clears the mark.
-  WhenModal<TeamForm>([](TeamForm* f) {
-    f->Radio(TeamFormView::Lost)->setChecked(true);
-    f->OkButton()->click();
-  });
-  app.window.Button(Command::Update)->click();
-  Pump(10);
+  EnterGame(app, TeamFormView::Lost);
   EXPECT_TRUE(app.window.isWindowModified());
-  app.window.activateWindow();
-  Pump(10);
   Key(app.window.Table(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(app.window.isWindowModified());
   EXPECT_EQ(ShownTitle(app), QStringLiteral("2024 Metro League"));
 }
 
-TEST(MainWindowUseTest, CtrlTabAndCtrlPageKeysMoveBetweenThePages) {
-  QTemporaryDir tmp;
-  ASSERT_TRUE(tmp.isValid());
-  test::WriteLeague(tmp.path());
-  AppWindows app(tmp.path());
-  Start(app);
+TEST_F(MainWindowUseTest, CtrlTabAndCtrlPageKeysMoveBetweenThePages) {
   QTableView* table = app.window.Table();
   const struct {
     int key;
