@@ -124,23 +124,15 @@ TEST_F(PlayerFormTest, ATotalThatDoesNotFitIsRefusedAndNothingIsStored) {
 
 TEST_F(PlayerFormTest, FewerAtBatsThanHitsAskFirstAndNegativeTotalsAreRefused) {
   Start({{Fig::PA, "4"}, {Fig::Single, "1"}, {Fig::C1, "2"}});
-  view.script.push_back([](FakePlayerFormView& v) {
-    v.add[Fig::Single] = "2";
-    v.add[Fig::BB] = "3";  // AB 4 - 3 = 1, H 3
-    return true;
-  });
-  view.script.push_back([](FakePlayerFormView& v) {
-    EXPECT_EQ(v.add[Fig::BB], "3");  // No: back with what was typed
-    v.add[Fig::Err] = "-1";
-    v.add[Fig::C1] = "-5";  // a user statistic may go below 0
-    return true;
-  });
-  view.script.push_back([](FakePlayerFormView& v) {
-    EXPECT_EQ(v.add[Fig::Err], "-1");
-    v.add[Fig::Err] = "";
-    v.add[Fig::PA] = "5";
-    return true;
-  });
+  // Each showing of the dialog: what the user adds.
+  using Adds = std::map<int, std::string>;
+  for (const Adds& adds : {Adds{{Fig::Single, "2"}, {Fig::BB, "3"}},  // AB 4 - 3 = 1, H 3: No
+                           Adds{{Fig::Err, "-1"}, {Fig::C1, "-5"}},   // refused; C1 may go below 0
+                           Adds{{Fig::Err, ""}, {Fig::PA, "5"}}})
+    view.script.push_back([adds](FakePlayerFormView& v) {
+      for (const auto& [figure, text] : adds) v.add[static_cast<size_t>(figure)] = text;
+      return true;
+    });
   messages.confirmAnswers = {false};
   EXPECT_TRUE(presenter->Run());
   EXPECT_EQ(view.execs, 3);
