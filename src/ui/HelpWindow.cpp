@@ -30,6 +30,8 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& pagesDir)
   // Esc closes help, as it closes a dialog.
   auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(esc, &QShortcut::activated, this, &QWidget::close);
+  // Sees the events of every window: F1, and the dialog help belongs to
+  // closing.
   qApp->installEventFilter(this);
 
   // Every page is searched for its anchors, so a topic is found on whichever
@@ -49,19 +51,14 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& pagesDir)
   }
 }
 
-HelpWindow::~HelpWindow() {
-  qApp->removeEventFilter(this);
-  if (owner_) owner_->removeEventFilter(this);
-}
+HelpWindow::~HelpWindow() { qApp->removeEventFilter(this); }
 
 QString HelpWindow::PageOf(const QString& topic) const { return topics_.value(topic); }
 
 void HelpWindow::MoveTo(QWidget* owner) {
   if (owner == this) owner = nullptr;
   if (parentWidget() == owner) return;
-  if (owner_) owner_->removeEventFilter(this);
   owner_ = owner != home_ ? owner : nullptr;
-  if (owner_) owner_->installEventFilter(this);
   // A window changing its parent is hidden; it keeps its place and size.
   const bool shown = isVisible();
   const QRect place = geometry();
@@ -75,7 +72,7 @@ void HelpWindow::MoveTo(QWidget* owner) {
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
   // The dialog help belongs to is closing (or going away): help moves on to
   // the dialog in front now, or back home, and stays open.
-  if (watched == owner_ && (event->type() == QEvent::Hide || event->type() == QEvent::Close)) {
+  if (watched == owner_ && event->type() == QEvent::Hide) {
     QWidget* front = QApplication::activeModalWidget();
     MoveTo(front && front != owner_ ? front : home_.data());
     return false;
