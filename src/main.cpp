@@ -11,6 +11,7 @@
 #include "cli/CommandLine.h"
 #include "shell/Startup.h"
 #include "ui/AppWindows.h"
+#include "ui/Glyphs.h"
 #include "ui/QtPrintEngine.h"
 
 namespace {
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   SetNames();
+  // The menu entry's name, so that the desktop shows the window with its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(SCV_APP_ID));
+  QApplication::setWindowIcon(scv::ProgramIcon());
 
   QString error;
   const QString dataDir = scv::ResolveDataDir(options, programDir, error);

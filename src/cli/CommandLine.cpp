@@ -92,21 +92,30 @@ const char kHelp[] =
     "      are replaced. DESTDIR may not be the data directory or lie inside it.\n"
     "  scorvane --help | --version\n"
     "\n"
-    "TAB:     teams players hitting running pitching fielding custom schedule\n"
-    "SELECT:  --year I --league I --team I\n"
-    "         record indexes, as in file names like Y1L2T3; by default the\n"
-    "         current selection stored in the data files.\n"
+    "Arguments:\n"
+    "  TAB     teams players hitting running pitching fielding custom schedule\n"
+    "  SELECT  --year I --league I --team I, each I a record index as in file\n"
+    "          names like Y1L2T3; by default the current selection stored in\n"
+    "          the data files.\n"
     "\n"
     "Options:\n"
-    "  --data-dir DIR  the directory of the data files (default: the program's\n"
-    "                  own directory when it can be written, else the user's\n"
-    "                  application data directory)\n"
+    "  --data-dir DIR  the directory of the data files (default: see below)\n"
     "  --demo          use the demo league in its own directory\n"
     "  --format F      output format of export: tsv, csv, html or ics\n"
     "  -o FILE         write the output into FILE instead of standard output\n"
     "                  (print: a PDF file, its name ending in .pdf)\n"
     "  --help          show this text\n"
     "  --version       show the program's version\n"
+    "\n"
+    "Data directory:\n"
+    "  Without --data-dir the data files are kept in the program's own\n"
+    "  directory when the program can write there, else in the user's\n"
+    "  application data directory, ~/.local/share/Scorvane/Scorvane (below\n"
+    "  $XDG_DATA_HOME when that is set). An installed copy of the program (one\n"
+    "  with share/scorvane beside its bin directory) always keeps them in the\n"
+    "  application data directory. --demo copies the demo league into the\n"
+    "  directory demo there on its first run and uses it from then on.\n";
+const char kHelpEnd[] =
     "\n"
     "Exit status: 0 success, 1 refusal or error, 2 bad usage.\n";
 
@@ -150,8 +159,8 @@ struct Arguments {
 
 bool TakesValue(const QString& option) {
   static const QStringList options = {
-      QStringLiteral("--data-dir"), QStringLiteral("--year"),  QStringLiteral("--league"),
-      QStringLiteral("--team"),     QStringLiteral("--format"), QStringLiteral("-o"),
+      QStringLiteral("--data-dir"), QStringLiteral("--year"),    QStringLiteral("--league"),
+      QStringLiteral("--team"),     QStringLiteral("--format"),  QStringLiteral("-o"),
       QStringLiteral("--lines"),    QStringLiteral("--shading"), QStringLiteral("--copies")};
   return options.contains(option);
 }
@@ -370,8 +379,10 @@ struct CommandTable {
 
 int RunExport(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
   const QStringList& pos = parsed.positional;
-  if (pos.size() < 2) return Usage(QStringLiteral("export needs a TAB: teams, players, hitting, running, "
-                                                  "pitching, fielding, custom or schedule"));
+  if (pos.size() < 2)
+    return Usage(
+        QStringLiteral("export needs a TAB: teams, players, hitting, running, "
+                       "pitching, fielding, custom or schedule"));
   if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
   const int tab = TabFromName(pos[1]);
   if (tab < 0) return Usage(QStringLiteral("unknown TAB %1").arg(pos[1]));
@@ -408,7 +419,8 @@ int RunExport(const Arguments& parsed, const StartOptions& options, const QStrin
       std::vector<int64_t> skipped;
       bytes = ExportIcs(store, grid, Decode(tables.Caption), ScheduleStamp(store), &skipped);
       for (int64_t game : skipped)
-        PrintError(QStringLiteral("Game %1 has no valid date and time; it is left out of the calendar.").arg(game));
+        PrintError(
+            QStringLiteral("Game %1 has no valid date and time; it is left out of the calendar.").arg(game));
       break;
     }
     default:
@@ -483,8 +495,10 @@ int RunMakeSchedule(const Arguments& parsed, const StartOptions& options, const 
 // Builds the tab's table as export does and prints it.
 int RunPrint(const Arguments& parsed, const StartOptions& options, const QString& programDir) {
   const QStringList& pos = parsed.positional;
-  if (pos.size() < 2) return Usage(QStringLiteral("print needs a TAB: teams, players, hitting, running, "
-                                                  "pitching, fielding, custom or schedule"));
+  if (pos.size() < 2)
+    return Usage(
+        QStringLiteral("print needs a TAB: teams, players, hitting, running, "
+                       "pitching, fielding, custom or schedule"));
   if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
   const int tab = TabFromName(pos[1]);
   if (tab < 0) return Usage(QStringLiteral("unknown TAB %1").arg(pos[1]));
@@ -536,6 +550,14 @@ int RunImport(const QString& file, const StartOptions& options, const QString& p
 
 }  // namespace
 
+QString HelpText(const QString& dataDir) {
+  QString text = QLatin1String(kHelp);
+  if (!dataDir.isEmpty())
+    text += QStringLiteral("  This copy of the program keeps them in %1\n")
+                .arg(QDir::toNativeSeparators(dataDir));
+  return text + QLatin1String(kHelpEnd);
+}
+
 bool CommandNeedsGui(const QStringList& args) {
   Arguments parsed;
   if (!ParseArguments(args, parsed).isEmpty() || parsed.help || parsed.version) return false;
@@ -547,7 +569,7 @@ QString ResolveDataDir(const StartOptions& options, const QString& programDir, Q
   if (!options.dataDir.isEmpty()) return QDir::cleanPath(QDir(options.dataDir).absolutePath());
   if (options.demo) {
     const QString dir = DemoDataDir();
-    if (!SeedDemo(QStringLiteral(":/demo"), dir, error)) return QString();
+    if (!SeedDemo(DemoSourceDir(programDir), dir, error)) return QString();
     return dir;
   }
   return DefaultDataDir(programDir);
@@ -558,7 +580,7 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
   const QString error = ParseArguments(args, parsed);
   if (!error.isEmpty()) return Usage(error);
   if (parsed.help) {
-    Print(stdout, QLatin1String(kHelp));
+    Print(stdout, HelpText(DefaultDataDir(programDir)));
     return 0;
   }
   if (parsed.version) {
@@ -579,11 +601,11 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
 
   const QString command = parsed.positional.front();
   if (command == QLatin1String("export")) {
-    const QString bad = CheckOptions(
-        parsed,
-        {QStringLiteral("--year"), QStringLiteral("--league"), QStringLiteral("--team"), QStringLiteral("--format"),
-         QStringLiteral("-o")},
-        command);
+    const QString bad =
+        CheckOptions(parsed,
+                     {QStringLiteral("--year"), QStringLiteral("--league"), QStringLiteral("--team"),
+                      QStringLiteral("--format"), QStringLiteral("-o")},
+                     command);
     if (!bad.isEmpty()) return Usage(bad);
     return RunExport(parsed, options, programDir);
   }
@@ -593,11 +615,12 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     return RunCheckSchedule(parsed, options, programDir);
   }
   if (command == QLatin1String("print")) {
-    const QString bad = CheckOptions(
-        parsed,
-        {QStringLiteral("--year"), QStringLiteral("--league"), QStringLiteral("--team"), QStringLiteral("--lines"),
-         QStringLiteral("--shading"), QStringLiteral("--copies"), QStringLiteral("-o")},
-        command);
+    const QString bad =
+        CheckOptions(parsed,
+                     {QStringLiteral("--year"), QStringLiteral("--league"), QStringLiteral("--team"),
+                      QStringLiteral("--lines"), QStringLiteral("--shading"), QStringLiteral("--copies"),
+                      QStringLiteral("-o")},
+                     command);
     if (!bad.isEmpty()) return Usage(bad);
     return RunPrint(parsed, options, programDir);
   }
@@ -617,7 +640,8 @@ int RunCommandLine(const QStringList& args, const QString& programDir, StartOpti
     const QString bad = CheckOptions(parsed, {}, command);
     if (!bad.isEmpty()) return Usage(bad);
     const QStringList& pos = parsed.positional;
-    if (pos.size() < 2 || pos[1].isEmpty()) return Usage(QStringLiteral("import needs the QKT file to import"));
+    if (pos.size() < 2 || pos[1].isEmpty())
+      return Usage(QStringLiteral("import needs the QKT file to import"));
     if (pos.size() > 2) return Usage(QStringLiteral("unexpected argument %1").arg(pos[2]));
     return RunImport(pos[1], options, programDir);
   }

@@ -15,6 +15,10 @@ struct StartOptions {
   PrintRunner printRunner;
 };
 
+// The text of --help; with dataDir it also says where this copy keeps its
+// data files without --data-dir.
+QString HelpText(const QString& dataDir = QString());
+
 // Whether the arguments name a command that needs the graphical
 // application (print: fonts and the printing system).
 bool CommandNeedsGui(const QStringList& args);

@@ -31,7 +31,15 @@ QString CreateFailure(const QString& path) {
 
 }  // namespace
 
+QString InstalledFilesDir(const QString& programDir) {
+  const QDir shared(QDir(programDir).filePath(QStringLiteral(SCV_SHARED_FROM_BIN)));
+  return shared.exists() ? shared.absolutePath() : QString();
+}
+
+QString UserDataDir() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+
 QString DefaultDataDir(const QString& programDir) {
+  if (!InstalledFilesDir(programDir).isEmpty()) return UserDataDir();
   // Permission bits say nothing for root, so the directory is tested by
   // creating a file in it.
   QDir dir(programDir);
@@ -43,11 +51,17 @@ QString DefaultDataDir(const QString& programDir) {
     probe.remove();
     return dir.absolutePath();
   }
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  return UserDataDir();
 }
 
-QString DemoDataDir() {
-  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/demo");
+QString DemoDataDir() { return UserDataDir() + QStringLiteral("/demo"); }
+
+QString DemoSourceDir(const QString& programDir) {
+  const QString installed = InstalledFilesDir(programDir);
+  const QString demo = installed + QStringLiteral("/demo");
+  if (!installed.isEmpty() && QFileInfo::exists(demo + QLatin1Char('/') + QLatin1String(kYearsFile)))
+    return demo;
+  return QStringLiteral(":/demo");
 }
 
 bool SeedDemo(const QString& sourceDir, const QString& dir, QString& error) {
@@ -88,7 +102,8 @@ bool DataDirLock::Acquire(const QString& dir, QString& message) {
   const QString lockPath = QDir(dir).filePath(QString::fromLatin1(kLockFile));
   QFileInfo info(dir);
   if (info.exists() && !info.isDir()) {
-    message = QStringLiteral("Cannot create the lock file %1: %2").arg(Native(lockPath), CreateFailure(lockPath));
+    message =
+        QStringLiteral("Cannot create the lock file %1: %2").arg(Native(lockPath), CreateFailure(lockPath));
     return false;
   }
   // The data files themselves are created by the first save; the directory

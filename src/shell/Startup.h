@@ -9,11 +9,24 @@ class QLockFile;
 
 namespace scv {
 
-// The program's own directory when it can be written there, else the user's
-// application-data directory (created on the first save).
+// The shared files of an installed copy: <prefix>/share/scorvane beside the
+// <prefix>/bin that holds the program. Empty for a copy that is not
+// installed (one run from its build folder or copied to a directory of its
+// own).
+QString InstalledFilesDir(const QString& programDir);
+// The user's application-data directory (created on the first save).
+QString UserDataDir();
+// Where the data files are kept without --data-dir: the program's own
+// directory when it can be written there, else the user's application-data
+// directory. An installed copy always keeps them in the latter: its
+// directory is shared by every program of the system (and writable for
+// root, or in a prefix under the user's home).
 QString DefaultDataDir(const QString& programDir);
 // Where --demo keeps its league: <application data>/demo.
 QString DemoDataDir();
+// Where --demo copies its league from: the installed demo league, or the
+// one built into the program.
+QString DemoSourceDir(const QString& programDir);
 // Copies the demo files from sourceDir (":/demo" in the program) into dir
 // unless dir already holds "Baseball.Years"; existing files are never
 // overwritten. Returns false with error set when a copy fails.

@@ -1,6 +1,7 @@
 #include "ui/Glyphs.h"
 
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -197,8 +198,8 @@ QIcon ButtonGlyph(Glyph glyph) {
   return icon;
 }
 
-QPixmap ProgramPicture(int size) {
-  QPixmap pm(size, size);
+QImage ProgramImage(int size) {
+  QImage pm(size, size, QImage::Format_ARGB32_Premultiplied);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing, true);
@@ -221,7 +222,16 @@ QPixmap ProgramPicture(int size) {
   p.setBrush(Qt::NoBrush);
   p.drawArc(QRectF(12, 12, 14, 24), -60 * 16, 120 * 16);
   p.drawArc(QRectF(38, 12, 14, 24), 120 * 16, 120 * 16);
+  p.end();
   return pm;
+}
+
+QPixmap ProgramPicture(int size) { return QPixmap::fromImage(ProgramImage(size)); }
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(ProgramPicture(size));
+  return icon;
 }
 
 }  // namespace scv
