@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "cli/CommandLine.h"
 #include "shell/Startup.h"
 
 namespace scv {
@@ -32,6 +33,31 @@ TEST(StartupTest, DefaultDataDirIsTheProgramDirWhenWritable) {
   const QString fallback = DefaultDataDir(tmp.filePath(QStringLiteral("plain/bin")));
   EXPECT_EQ(fallback, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   EXPECT_TRUE(DemoDataDir().startsWith(fallback));
+}
+
+TEST(StartupTest, AnInstalledCopyKeepsItsDataInTheUserDataDir) {
+  // <prefix>/bin beside <prefix>/share/scorvane: installed, in a prefix the
+  // user (or root) could write, where the data files must not go all the same.
+  QTemporaryDir prefix;
+  ASSERT_TRUE(prefix.isValid());
+  const QString bin = prefix.filePath(QStringLiteral("bin"));
+  const QString demo = prefix.filePath(QStringLiteral("share/scorvane/demo"));
+  ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(demo));
+  EXPECT_EQ(DefaultDataDir(bin), UserDataDir());
+  EXPECT_TRUE(Entries(bin).isEmpty());
+  EXPECT_TRUE(
+      HelpText(DefaultDataDir(bin)).contains(QStringLiteral("keeps them in %1\n").arg(UserDataDir())));
+
+  // --demo copies the installed demo league once it is there, else its own.
+  EXPECT_EQ(DemoSourceDir(bin), QStringLiteral(":/demo"));
+  QFile years(QDir(demo).filePath(QStringLiteral("Baseball.Years")));
+  ASSERT_TRUE(years.open(QIODevice::WriteOnly));
+  years.close();
+  EXPECT_EQ(DemoSourceDir(bin), QDir(demo).absolutePath());
+
+  // The prefix itself is not an installed program's directory.
+  EXPECT_EQ(DemoSourceDir(prefix.path()), QStringLiteral(":/demo"));
+  EXPECT_EQ(QDir(DefaultDataDir(prefix.path())).absolutePath(), QDir(prefix.path()).absolutePath());
 }
 
 TEST(StartupTest, SeedDemoCopiesOnceAndNeverOverwrites) {
@@ -73,7 +99,8 @@ TEST(StartupTest, SeedDemoCopiesOnceAndNeverOverwrites) {
   EXPECT_TRUE(QFileInfo::exists(QDir(fromResources).filePath(QStringLiteral("Baseball.Years"))));
 
   // A missing source is an error, not an empty demo.
-  EXPECT_FALSE(SeedDemo(target.filePath(QStringLiteral("nothing")), target.filePath(QStringLiteral("d2")), error));
+  EXPECT_FALSE(
+      SeedDemo(target.filePath(QStringLiteral("nothing")), target.filePath(QStringLiteral("d2")), error));
   EXPECT_FALSE(error.isEmpty());
 }
 
