@@ -105,79 +105,58 @@ void MainForm::YearButtonClick() {
   }
 }
 
-void MainForm::LeagueButtonClick() {
-  if (!store.CurrentYear.Mark.empty()) {
-    YearButtonClick();
-    if (!store.CurrentYear.Mark.empty()) {
-      views.main.FocusTable();
+bool MainForm::ParentChosen(const std::string& parentMark, void (MainForm::*parentCommand)()) {
+  if (parentMark.empty()) return true;
+  (this->*parentCommand)();
+  return parentMark.empty();
+}
+
+void MainForm::ChildPicked(const std::string& chosen, std::string& current, bool& listChanged,
+                           bool (DataStore::*writeParent)(), bool newHeaders) {
+  if (pickList.PickChanged) listChanged = true;
+  if (chosen != current) {
+    current = chosen;
+    (store.*writeParent)();
+    if (newHeaders) {
+      tables.BuildHeaders();
       return;
     }
+    tables.ShowTable();
+  } else if (pickList.PickChanged) {
+    tables.ShowTable();
   }
-  if (store.LoadLeagues()) {
+}
+
+void MainForm::LeagueButtonClick() {
+  if (ParentChosen(store.CurrentYear.Mark, &MainForm::YearButtonClick) && store.LoadLeagues()) {
     views.list.SetCaption(QStringLiteral("League"));
     const std::string chosen = pickList.Run(store.Leagues, store.CurrentYear.CurLeague);
     store.ReadLeague(chosen);
-    if (pickList.PickChanged) store.LeaguesChanged = true;
-    if (chosen != store.CurrentYear.CurLeague) {
-      store.CurrentYear.CurLeague = chosen;
-      store.WriteYear();
-      tables.BuildHeaders();
-    } else if (pickList.PickChanged) {
-      tables.ShowTable();
-    }
+    ChildPicked(chosen, store.CurrentYear.CurLeague, store.LeaguesChanged, &DataStore::WriteYear, true);
   }
   views.main.FocusTable();
 }
 
 void MainForm::TeamButtonClick() {
   store.LoadLeagues();
-  if (!store.CurrentLeague.Mark.empty()) {
-    LeagueButtonClick();
-    if (!store.CurrentLeague.Mark.empty()) {
-      views.main.FocusTable();
-      return;
-    }
-  }
-  if (store.LoadTeams()) {
+  if (ParentChosen(store.CurrentLeague.Mark, &MainForm::LeagueButtonClick) && store.LoadTeams()) {
     views.list.SetCaption(QStringLiteral("Team"));
     const std::string chosen = pickList.Run(store.Teams, store.CurrentLeague.CurTeam);
     store.ReadTeam(chosen);
-    if (pickList.PickChanged) store.TeamsChanged = true;
-    if (chosen != store.CurrentLeague.CurTeam) {
-      store.CurrentLeague.CurTeam = chosen;
-      store.WriteLeague();
-      tables.ShowTable();
-    } else if (pickList.PickChanged) {
-      tables.ShowTable();
-    }
+    ChildPicked(chosen, store.CurrentLeague.CurTeam, store.TeamsChanged, &DataStore::WriteLeague, false);
   }
   views.main.FocusTable();
 }
 
 void MainForm::PlayerButtonClick() {
   store.LoadTeams();
-  if (!store.CurrentTeam.Mark.empty()) {
-    TeamButtonClick();
-    if (!store.CurrentTeam.Mark.empty()) {
-      views.main.FocusTable();
-      return;
-    }
-  }
-  if (store.LoadPlayers()) {
+  if (ParentChosen(store.CurrentTeam.Mark, &MainForm::TeamButtonClick) && store.LoadPlayers()) {
     views.list.SetCaption(QStringLiteral("Player"));
     const std::string chosen = pickList.Run(store.Players, store.CurrentTeam.CurPlayer);
     store.ReadPlayer(chosen);
-    if (pickList.PickChanged) {
-      store.PlayersChanged = true;
-      tables.Cache.Invalidate();
-    }
-    if (chosen != store.CurrentTeam.CurPlayer) {
-      store.CurrentTeam.CurPlayer = chosen;
-      store.WriteTeam();
-      tables.ShowTable();
-    } else if (pickList.PickChanged) {
-      tables.ShowTable();
-    }
+    // A player added, renamed or deleted changes the team's figures.
+    if (pickList.PickChanged) tables.Cache.Invalidate();
+    ChildPicked(chosen, store.CurrentTeam.CurPlayer, store.PlayersChanged, &DataStore::WriteTeam, false);
   }
   views.main.FocusTable();
 }

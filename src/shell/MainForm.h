@@ -114,6 +114,14 @@ class MainForm : public TableHost {
   std::string caption_ = "Scorvane";
   // Applies availability and the table's command state to the window.
   void UpdateCommand(Command command);
+
+  // The League, Team and Player commands share their frame: the parent
+  // level is chosen first when it is not (false: the user chose none), and
+  // after the pick list a new choice is stored in the parent record, which
+  // is written back, and the table follows.
+  bool ParentChosen(const std::string& parentMark, void (MainForm::*parentCommand)());
+  void ChildPicked(const std::string& chosen, std::string& current, bool& listChanged,
+                   bool (DataStore::*writeParent)(), bool newHeaders);
 };
 
 }  // namespace scv
