@@ -42,4 +42,37 @@ std::string MakeQkt(size_t bytes, const std::string& noteDir = std::string(), ui
 // Writes bytes to path (replacing it); false when that fails.
 bool WriteBytes(const std::string& path, const std::string& bytes);
 
+// A data directory of one year and one league, current and shown on `tab`.
+// Team, player and umpire names mix upper and lower case and Windows-1252
+// letters; about one record in a hundred is deleted; a few games have no
+// valid date, no field or no umpires, a few figures are not numbers, so that
+// every rule of the tables has work to do.
+struct LeagueSize {
+  // Records of each list (the header line not counted).
+  int teams = 20;
+  int games = 0;
+  int fields = 12;
+  int umpires = 30;
+  int players = 0;                  // of team 1, the current team
+  int times = 0;                    // the first ten fields, free at 10:00 and 18:30 every day
+  int tab = 0;                      // the tab the years file remembers
+  bool allScheduleColumns = false;  // else the default seven
+};
+// The league of the schedule benchmarks: 40 teams, 30 fields, 60 umpires
+// and `games` games with all twenty schedule columns shown, on `tab`.
+LeagueSize ScheduleLeague(int games, int tab = 7);
+
+// Writes the league's list files into dir (which exists); false when a file
+// cannot be written.
+bool WriteLeague(const std::string& dir, const LeagueSize& size, uint64_t seed = 1);
+
+// The lines of the league's lists, as WriteLeague writes them.
+std::string TeamsFile(const LeagueSize& size, uint64_t seed = 1);
+std::string PlayersFile(const LeagueSize& size, uint64_t seed = 1);
+std::string GamesFile(const LeagueSize& size, uint64_t seed = 1);
+
+// A new empty directory under $SCV_BENCH_DIR (by default the system's
+// temporary directory), removed with everything in it when the program ends.
+std::string NewBenchDir();
+
 }  // namespace scv::bench

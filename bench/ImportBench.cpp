@@ -2,9 +2,10 @@
 // bytes and splitting its lines once.
 #include <benchmark/benchmark.h>
 
+#include <map>
+
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "BenchData.h"
 #include "BenchMessages.h"
@@ -16,26 +17,29 @@
 
 namespace {
 
-constexpr size_t kQktBytes = 10u << 20;
-
 using scv::bench::QuietMessages;
 
-// The generated file and its notes, made once. SCV_BENCH_DIR chooses where
-// (the data directories of the import go there too); by default the system's
-// temporary directory.
-const QString& QktFile() {
-  static QTemporaryDir dir(qEnvironmentVariable("SCV_BENCH_DIR", QDir::tempPath()) + "/scv-bench-XXXXXX");
-  static const QString path = [] {
-    const QString file = dir.filePath("Bench.QKT");
-    const std::string notes = dir.path().toStdString();
-    scv::bench::WriteBytes(file.toStdString(), scv::bench::MakeQkt(kQktBytes, notes));
-    return file;
-  }();
+// The generated file of about `kb` kilobytes and its notes, made once.
+// SCV_BENCH_DIR chooses where (the data directories of the import go there
+// too); by default the system's temporary directory.
+QString QktFile(int64_t kb) {
+  static std::map<int64_t, QString> files;
+  QString& path = files[kb];
+  if (path.isEmpty()) {
+    const std::string dir = scv::bench::NewBenchDir();
+    scv::bench::WriteBytes(dir + "/Bench.QKT", scv::bench::MakeQkt(static_cast<size_t>(kb) << 10, dir));
+    path = QString::fromStdString(dir + "/Bench.QKT");
+  }
   return path;
 }
 
+// 0.1, 1 and 10 MB.
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->Arg(102)->Arg(1024)->Arg(10240)->Unit(benchmark::kMillisecond);
+}
+
 void ReadAndSplitLines(benchmark::State& state) {
-  const QString path = QktFile();
+  const QString path = QktFile(state.range(0));
   for (auto _ : state) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) state.SkipWithError("cannot read the QKT file");
@@ -46,11 +50,11 @@ void ReadAndSplitLines(benchmark::State& state) {
     state.SetBytesProcessed(state.bytes_processed() + bytes.size());
   }
 }
-BENCHMARK(ReadAndSplitLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAndSplitLines)->Apply(Sizes);
 
 // The import's reader alone: the file read and every key put into its table.
 void ReadQktFile(benchmark::State& state) {
-  const QString path = QktFile();
+  const QString path = QktFile(state.range(0));
   for (auto _ : state) {
     scv::IniFile ini;
     QString error;
@@ -59,12 +63,12 @@ void ReadQktFile(benchmark::State& state) {
     state.SetBytesProcessed(state.bytes_processed() + static_cast<int64_t>(ini.Size()));
   }
 }
-BENCHMARK(ReadQktFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadQktFile)->Apply(Sizes);
 
 // The import as the menu command runs it, into an empty data directory; the
 // lists it moves past are written on the way, as in the program.
 void ImportQkt(benchmark::State& state) {
-  const QString path = QktFile();
+  const QString path = QktFile(state.range(0));
   const QString root = QFileInfo(path).absolutePath();
   int run = 0;
   for (auto _ : state) {
@@ -85,7 +89,7 @@ void ImportQkt(benchmark::State& state) {
     state.SetBytesProcessed(state.bytes_processed() + QFileInfo(path).size());
   }
 }
-BENCHMARK(ImportQkt)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportQkt)->Apply(Sizes);
 
 }  // namespace
 

@@ -4,15 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "BenchData.h"
 #include "BenchMessages.h"
 #include "schedule/FieldTimes.h"
 #include "schedule/ScheduleMaker.h"
 #include "store/DataStore.h"
-#include "store/ListFile.h"
 
 namespace {
 
@@ -60,42 +57,18 @@ class BlindMakeForm : public scv::MakeFormView {
   std::array<std::string, BoxCount> text_;
 };
 
-// A league of kTeams teams and kFields fields, each field free at 10:00 and
-// 18:30 every day until there are kTimes times.
-void WriteLeague(const QString& dir) {
-  const std::string root = dir.toStdString() + "/";
-  const auto write = [&](const std::string& name, const scv::List& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    scv::bench::WriteBytes(root + name, bytes);
-  };
-  scv::bench::Rng rng(7);
-  write("Baseball.Years", {"Y|0||1||||", "|2024|Season|1|"});
-  write("Y1.Leagues", {"L|", "|1|Bench League|1||"});
-  scv::List teams = {"T|"}, fields = {"F|"}, times;
-  for (int k = 1; k <= kTeams; ++k)
-    teams.push_back("|" + std::to_string(k) + "|" + scv::bench::TeamName(rng) + "|");
-  for (int k = 1; k <= kFields; ++k)
-    fields.push_back("|" + std::to_string(k) + "|" + scv::bench::PlaceName(rng) + "|");
-  for (QDate day(2024, 4, 1); static_cast<int>(times.size()) < kTimes; day = day.addDays(1))
-    for (const char* time : {"1000", "1830"})
-      for (int f = 1; f <= kFields; ++f)
-        times.push_back(day.toString(QStringLiteral("yyyyMMdd")).toStdString() + time + std::to_string(f));
-  times.resize(kTimes);
-  write("Y1L1.Teams", teams);
-  write("Y1L1.Fields", fields);
-  write("Y1L1.Times", times);
-}
-
-QString BenchDir() { return qEnvironmentVariable("SCV_BENCH_DIR", QDir::tempPath()) + "/scv-bench-XXXXXX"; }
-
-// Make as the game window's button runs it; the games list is emptied
-// between runs, untimed.
+// Make as the game window's button runs it, over 200, 2,000 and 20,000
+// times; the games list is emptied between runs, untimed.
 void MakeSchedule(benchmark::State& state) {
-  QTemporaryDir dir(BenchDir());
-  WriteLeague(dir.path());
+  const int times = static_cast<int>(state.range(0));
+  const std::string dir = scv::bench::NewBenchDir();
+  scv::bench::LeagueSize size;
+  size.teams = kTeams;
+  size.fields = kFields;
+  size.times = times;
+  scv::bench::WriteLeague(dir, size);
   scv::bench::QuietMessages messages;
-  scv::DataStore store(dir.path(), &messages);
+  scv::DataStore store(QString::fromStdString(dir), &messages);
   store.LoadYears();
   BlindMakeForm makeView;
   AddingFieldForm fieldView;
@@ -107,24 +80,24 @@ void MakeSchedule(benchmark::State& state) {
     state.PauseTiming();
     store.Games.resize(1);
     state.ResumeTiming();
-    if (!maker.MakeButtonClick() || store.Games.size() != kTimes + 1) state.SkipWithError("no schedule made");
+    if (!maker.MakeButtonClick() || store.Games.size() != static_cast<size_t>(times) + 1)
+      state.SkipWithError("no schedule made");
   }
-  state.SetItemsProcessed(state.iterations() * kTimes);
+  state.SetItemsProcessed(state.iterations() * times);
 }
-BENCHMARK(MakeSchedule)->Unit(benchmark::kMillisecond);
+BENCHMARK(MakeSchedule)->Arg(200)->Arg(2000)->Arg(kTimes)->Unit(benchmark::kMillisecond);
 
 // The field-time window's refresh over one field that has every time.
 void ListFieldTimes(benchmark::State& state) {
-  QTemporaryDir dir(BenchDir());
   scv::bench::QuietMessages messages;
-  scv::DataStore store(dir.path(), &messages);
+  scv::DataStore store(QString::fromStdString(scv::bench::NewBenchDir()), &messages);
   QDate day(2024, 4, 1);
   for (int k = 0; k < kTimes; k += 2, day = day.addDays(1))
     for (const char* time : {"1000", "1830"})
       store.Times.push_back(day.toString(QStringLiteral("yyyyMMdd")).toStdString() + time + "1");
   BlindMakeForm view;
   scv::MakeFormPresenter makeForm(store, view, messages);
-  makeForm.CurrentField = "1";
+  makeForm.CurrentField = std::string(1, '1');  // g++ 12 warns falsely on assigning "1"
   for (auto _ : state) makeForm.Refresh();
   state.SetItemsProcessed(state.iterations() * kTimes);
 }
