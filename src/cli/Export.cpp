@@ -19,13 +19,62 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(b, e - b);
 }
 
-QString CsvField(std::string_view cell) {
-  QString text = Decode(TrimBlanks(cell));
-  const bool quote = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-                     text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
-  if (!quote) return text;
-  text.replace(QLatin1String("\""), QLatin1String("\"\""));
-  return QLatin1Char('"') + text + QLatin1Char('"');
+// The exports go straight from the stored bytes to UTF-8 in one buffer:
+// the characters that need quoting or escaping are all ASCII, so they are
+// found among the bytes.
+void AppendCsvField(std::string& out, std::string_view cell) {
+  cell = TrimBlanks(cell);
+  if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    AppendUtf8(out, cell);
+    return;
+  }
+  out += '"';
+  for (size_t quote; (quote = cell.find('"')) != std::string_view::npos; cell.remove_prefix(quote + 1)) {
+    AppendUtf8(out, cell.substr(0, quote + 1));
+    out += '"';
+  }
+  AppendUtf8(out, cell);
+  out += '"';
+}
+
+void AppendHtmlText(std::string& out, std::string_view cell) {
+  for (size_t special; (special = cell.find_first_of("<>&\"")) != std::string_view::npos;
+       cell.remove_prefix(special + 1)) {
+    AppendUtf8(out, cell.substr(0, special));
+    switch (cell[special]) {
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      default:
+        out += "&quot;";
+        break;
+    }
+  }
+  AppendUtf8(out, cell);
+}
+
+// Every row of the grid between begin and end, its visible cells joined by
+// `separator`, each written by `format`.
+template <class Format>
+QByteArray Rows(const Grid& grid, std::string_view begin, std::string_view separator, std::string_view end,
+                Format format) {
+  std::string out;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    out += begin;
+    const std::vector<std::string>& cells = grid.RowCells(row);
+    for (size_t col = 1; col < cells.size(); ++col) {
+      if (col > 1) out += separator;
+      format(out, row, cells[col]);
+    }
+    out += end;
+  }
+  return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
 }
 
 // A record named by a stored position, read without touching the current
@@ -101,27 +150,13 @@ int TabFromName(const QString& name) {
 }
 
 QByteArray ExportTsv(const Grid& grid) {
-  QString out;
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    for (int col = 1; col < grid.ColCount(); ++col) {
-      if (col > 1) out += QLatin1Char('\t');
-      out += Decode(grid.Cell(col, row));
-    }
-    out += QLatin1Char('\n');
-  }
-  return out.toUtf8();
+  return Rows(grid, "", "\t", "\n",
+              [](std::string& out, int, std::string_view cell) { AppendUtf8(out, cell); });
 }
 
 QByteArray ExportCsv(const Grid& grid) {
-  QString out;
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    for (int col = 1; col < grid.ColCount(); ++col) {
-      if (col > 1) out += QLatin1Char(',');
-      out += CsvField(grid.Cell(col, row));
-    }
-    out += QLatin1String("\r\n");
-  }
-  return out.toUtf8();
+  return Rows(grid, "", ",", "\r\n",
+              [](std::string& out, int, std::string_view cell) { AppendCsvField(out, cell); });
 }
 
 QByteArray ExportHtml(const Grid& grid, const QString& caption) {
@@ -143,18 +178,15 @@ QByteArray ExportHtml(const Grid& grid, const QString& caption) {
       "<body>\n");
   out += QLatin1String("<h1>") + title + QLatin1String("</h1>\n");
   out += QLatin1String("<table>\n");
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    const QLatin1String tag(row == 0 ? "th" : "td");
-    out += QLatin1String("<tr>");
-    for (int col = 1; col < grid.ColCount(); ++col) {
-      out += QLatin1Char('<') + tag + QLatin1Char('>');
-      out += Decode(TrimBlanks(grid.Cell(col, row))).toHtmlEscaped();
-      out += QLatin1String("</") + tag + QLatin1Char('>');
-    }
-    out += QLatin1String("</tr>\n");
-  }
-  out += QLatin1String("</table>\n</body>\n</html>\n");
-  return out.toUtf8();
+  QByteArray page = out.toUtf8();
+  page += Rows(grid, "<tr>", "", "</tr>\n", [](std::string& text, int row, std::string_view cell) {
+    const std::string_view tag = row == 0 ? "th" : "td";
+    text.append("<").append(tag).append(">");
+    AppendHtmlText(text, TrimBlanks(cell));
+    text.append("</").append(tag).append(">");
+  });
+  page += "</table>\n</body>\n</html>\n";
+  return page;
 }
 
 QByteArray ExportIcs(const DataStore& store, const Grid& grid, const QString& caption, const QDateTime& stamp,
@@ -168,7 +200,7 @@ QByteArray ExportIcs(const DataStore& store, const Grid& grid, const QString& ca
   const QString dtstamp = IcsDateTime(stamp.toUTC()) + QLatin1Char('Z');
 
   for (int row = 1; row < grid.RowCount(); ++row) {
-    const std::string& key = grid.Cell(0, row);
+    const std::string key = grid.Cell(0, row);
     const int64_t index = DataStore::RecordIndex(key, store.Games.size());
     if (index == 0) continue;  // the blank row of an empty table
     const GameRecord game = ParseGame(store.Games[static_cast<size_t>(index)]);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 
 #include <QFile>
@@ -34,21 +35,12 @@ uint64_t HashName(std::string_view name) {
   return h ^ (h >> 29);
 }
 
-uint32_t Tag(std::string_view name) { return static_cast<uint32_t>(HashName(name)); }
-
 // The key table's hash of a key of a section, from the tag of its name.
 uint64_t KeyHash(uint32_t tag, uint32_t section) {
   uint64_t h = tag + section * 0x9E3779B97F4A7C15ull;
   h ^= h >> 31;
   h *= 0xBF58476D1CE4E5B9ull;
   return h ^ (h >> 29);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])]) return false;
-  return true;
 }
 
 bool Blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
@@ -67,6 +59,15 @@ size_t SlotCount(size_t entries) {
 }
 
 }  // namespace
+
+uint32_t IniFile::Tag(std::string_view name) { return static_cast<uint32_t>(HashName(name)); }
+
+bool IniFile::SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (kFold[static_cast<unsigned char>(a[i])] != kFold[static_cast<unsigned char>(b[i])]) return false;
+  return true;
+}
 
 bool IniFile::Load(const QString& path, QString& error) {
   Parse(std::string());
@@ -125,9 +126,18 @@ void IniFile::Parse(std::string bytes) {
   const size_t n = text.size();
   if (text.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;  // a UTF-8 byte order mark
   int section = -1;
+  // Line ends are found with memchr: the next LF is kept while the lines
+  // before it are read, and a CR is looked for only up to it, so a file of
+  // CR-only line ends is still read in one pass.
+  const char* base = text.data();
+  size_t nextLf = std::string_view::npos;  // not looked for yet
   while (pos < n) {
-    size_t end = pos;
-    while (end < n && text[end] != '\n' && text[end] != '\r') ++end;
+    if (nextLf == std::string_view::npos || nextLf < pos) {
+      const void* lf = std::memchr(base + pos, '\n', n - pos);
+      nextLf = lf ? static_cast<size_t>(static_cast<const char*>(lf) - base) : n;
+    }
+    const void* cr = std::memchr(base + pos, '\r', nextLf - pos);
+    const size_t end = cr ? static_cast<size_t>(static_cast<const char*>(cr) - base) : nextLf;
     const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
     pos = end + 1;
     if (end + 1 < n && text[end] == '\r' && text[end + 1] == '\n') ++pos;

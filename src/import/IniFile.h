@@ -53,6 +53,22 @@ class IniFile {
   int64_t Count(int section, std::string_view key) const { return ParseCount(Value(section, key)); }
   int64_t Count(std::string_view section, std::string_view key) const { return Count(Section(section), key); }
 
+  // Calls f(tag, key, value) for every key of a section in file order (none
+  // for -1). A name given twice may come twice: the first is the one Value
+  // reads. tag is Tag(key), worked out when the file was read.
+  template <class F>
+  void ForEachKey(int section, F&& f) const {
+    if (section < 0) return;
+    const SectionEntry& s = sections_[static_cast<size_t>(section)];
+    const std::string_view bytes(bytes_);
+    for (uint32_t k = s.firstKey; k < s.firstKey + s.keyCount; ++k)
+      f(keyTags_[k], KeyOf(keys_[k]), bytes.substr(keys_[k].valuePos, keys_[k].valueLength));
+  }
+  // The hash of a key name, the same for every spelling the reader takes
+  // for that name; and whether two names are the same name.
+  static uint32_t Tag(std::string_view name);
+  static bool SameName(std::string_view a, std::string_view b);
+
   // The signed number a value begins with: decimal, or hexadecimal after
   // "0x" or "0X"; reading stops at the first character that is not a digit.
   // A value that does not begin with a number is 0; a number too large for

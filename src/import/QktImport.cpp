@@ -1,6 +1,8 @@
 #include "import/QktImport.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -43,7 +45,77 @@ constexpr FigureKey kFigureKeys[] = {
     {"Err", Fig::Err},
 };
 
-std::string DropFirst(std::string text) { return text.empty() ? text : text.substr(1); }
+std::string DropFirst(std::string_view text) { return std::string(text.empty() ? text : text.substr(1)); }
+
+// The values of a fixed set of keys (at most 64), read in one pass over a
+// section's keys rather than one search each: the sections of players and
+// games are read whole. The first key of a name counts, as Value reads it.
+template <size_t N>
+class KeySet {
+ public:
+  using Values = std::array<std::string_view, N>;
+  explicit KeySet(const std::array<const char*, N>& names) : names_(names) {
+    static_assert(N <= 64, "one bit a key");
+    slots_.fill(-1);
+    for (size_t i = 0; i < N; ++i) {
+      tags_[i] = IniFile::Tag(names_[i]);
+      size_t h = tags_[i] & (kSlots - 1);
+      while (slots_[h] >= 0) h = (h + 1) & (kSlots - 1);
+      slots_[h] = static_cast<int8_t>(i);
+    }
+  }
+  Values Read(const IniFile& ini, int section) const {
+    Values values{};
+    uint64_t seen = 0;
+    ini.ForEachKey(section, [&](uint32_t tag, std::string_view key, std::string_view value) {
+      for (size_t h = tag & (kSlots - 1); slots_[h] >= 0; h = (h + 1) & (kSlots - 1)) {
+        const auto i = static_cast<size_t>(slots_[h]);
+        if (tags_[i] != tag || !IniFile::SameName(key, names_[i])) continue;
+        if (!(seen & (uint64_t{1} << i))) values[i] = value;
+        seen |= uint64_t{1} << i;
+        return;
+      }
+    });
+    return values;
+  }
+
+ private:
+  static constexpr size_t kSlots = 128;
+  std::array<const char*, N> names_;
+  std::array<uint32_t, N> tags_{};
+  std::array<int8_t, kSlots> slots_{};
+};
+
+// A player's section: its name, number, at bats, note and figures. (The
+// sets are made on first use: the reader's hash needs its own tables.)
+enum PlayerKey : size_t { PlayerName, PlayerNo, PlayerAtBats, PlayerNote, PlayerFigures };
+using PlayerKeySet = KeySet<PlayerFigures + std::size(kFigureKeys)>;
+const PlayerKeySet& PlayerKeys() {
+  static const PlayerKeySet keys([] {
+    std::array<const char*, PlayerFigures + std::size(kFigureKeys)> names{"Name", "No", "AB", "Note"};
+    for (size_t i = 0; i < std::size(kFigureKeys); ++i) names[PlayerFigures + i] = kFigureKeys[i].key;
+    return names;
+  }());
+  return keys;
+}
+
+// A game's section.
+enum GameKey : size_t {
+  GameDate,
+  GameTime,
+  GameField,
+  GameHome,
+  GameAway,
+  GameU1,
+  GameHTS = GameU1 + 4,
+  GameATS,
+  GameNote
+};
+using GameKeySet = KeySet<GameNote + 1>;
+const GameKeySet& GameKeys() {
+  static const GameKeySet keys({"D", "T", "F", "H", "A", "U1", "U2", "U3", "U4", "HTS", "ATS", "Note"});
+  return keys;
+}
 
 // The numbered sections of the file by their parents, so that seasons,
 // leagues, teams, players and games are visited where the file has them,
@@ -157,8 +229,10 @@ class QktImporter {
   std::vector<Named> ReadNamed(const char* countSection, const char* letter) const;
   bool ImportLeague(int y, const Child& league);
   bool ImportTeam(int section, const Children& players);
-  void ImportPlayer(int section);
-  void ImportGame(const std::string& league, int section);
+  using PlayerValues = PlayerKeySet::Values;
+  using GameValues = GameKeySet::Values;
+  void ImportPlayer(const PlayerValues& values);
+  void ImportGame(const std::string& league, const GameValues& values);
   bool ImportNamed(const std::vector<Named>& records, List& list, void (DataStore::*add)(),
                    NamedRecord& buffer, char kind);
   // The added record is there (the list grew); else the import stops.
@@ -277,11 +351,12 @@ bool QktImporter::ImportLeague(int y, const Child& l) {
   for (const Child& g : index_.Games(y, l.number)) {
     if (g.number > games) break;
     progress_.Step();
-    if (ini_.Value(g.section, "D").empty()) continue;
+    const auto values = GameKeys().Read(ini_, g.section);
+    if (values[GameDate].empty()) continue;
     const size_t size = store_.Games.size();
-    ImportGame(s, g.section);
+    ImportGame(s, values);
     if (!Added(store_.Games, size)) return false;
-    ImportNote(ini_.Value(g.section, "Note"), 'G', store_.Games);
+    ImportNote(values[GameNote], 'G', store_.Games);
   }
   return true;
 }
@@ -309,26 +384,29 @@ bool QktImporter::ImportTeam(int section, const Children& players) {
   for (const Child& p : players) {
     if (p.number > count) break;
     progress_.Step();
-    if (ini_.Value(p.section, "Name").empty()) continue;
+    const auto values = PlayerKeys().Read(ini_, p.section);
+    if (values[PlayerName].empty()) continue;
     const size_t size = store_.Players.size();
-    ImportPlayer(p.section);
+    ImportPlayer(values);
     if (!Added(store_.Players, size)) return false;
-    ImportNote(ini_.Value(p.section, "Note"), 'P', store_.Players);
+    ImportNote(values[PlayerNote], 'P', store_.Players);
   }
   return true;
 }
 
-void QktImporter::ImportPlayer(int section) {
+void QktImporter::ImportPlayer(const PlayerValues& values) {
   PlayerRecord& player = store_.CurrentPlayer;
-  player.Name = ini_.Text(section, "Name", Width::Name);
-  player.No = ini_.Text(section, "No", Width::No);
+  player.Name = values[PlayerName].substr(0, Width::Name);
+  player.No = values[PlayerNo].substr(0, Width::No);
   for (std::string& figure : player.Figures) figure.clear();
-  for (const FigureKey& f : kFigureKeys)
-    player.Figures[static_cast<size_t>(f.figure)] = ini_.Text(section, f.key, Width::Figure);
+  for (size_t i = 0; i < std::size(kFigureKeys); ++i)
+    player.Figures[static_cast<size_t>(kFigureKeys[i].figure)] =
+        values[PlayerFigures + i].substr(0, Width::Figure);
   // Plate appearances: at bats plus the walks, hit-by-pitches and sacrifices
   // just stored. A count can be far larger than any figure; held in range so
   // the sum cannot overflow (the stored text is cut to 4 characters anyway).
-  const int64_t atBats = std::clamp<int64_t>(ini_.Count(section, "AB"), -1000000000000, 1000000000000);
+  const int64_t atBats =
+      std::clamp<int64_t>(IniFile::ParseCount(values[PlayerAtBats]), -1000000000000, 1000000000000);
   int64_t pa = atBats;
   for (int f : {Fig::BB, Fig::HP, Fig::SBnt, Fig::SFly})
     pa += ParseFigure(player.Figures[static_cast<size_t>(f)]);
@@ -336,22 +414,23 @@ void QktImporter::ImportPlayer(int section) {
   store_.AddPlayer();
 }
 
-void QktImporter::ImportGame(const std::string& league, int section) {
+void QktImporter::ImportGame(const std::string& league, const GameValues& values) {
   GameRecord& game = store_.CurrentGame;
-  game.Date = ini_.Text(section, "D", 8);
-  game.Time = ini_.Text(section, "T", 4);
-  game.Field = DropFirst(ini_.Text(section, "F", Width::Index));
+  game.Date = values[GameDate].substr(0, 8);
+  game.Time = values[GameTime].substr(0, 4);
+  game.Field = DropFirst(values[GameField].substr(0, Width::Index));
   // Teams are named by their section, such as Y1L1T5: the number follows the
   // league's section name and the letter T. The whole value is read, so that
   // a long name (Y10L10T12) still gives its own team.
-  for (auto [key, target] : {std::pair{"H", &game.Home}, std::pair{"A", &game.Away}}) {
-    const std::string_view value = ini_.Value(section, key);
+  for (auto [key, target] : {std::pair{GameHome, &game.Home}, std::pair{GameAway, &game.Away}}) {
+    const std::string_view value = values[key];
     const size_t at = league.size() + 1;
     *target = value.size() > at ? std::string(value.substr(at, Width::Index)) : std::string();
   }
-  for (int u = 1; u <= 4; ++u) game.Umpire(u) = DropFirst(ini_.Text(section, "U" + Number(u), Width::Index));
-  game.HTS = ini_.Text(section, "HTS", Width::Figure);
-  game.ATS = ini_.Text(section, "ATS", Width::Figure);
+  for (int u = 1; u <= 4; ++u)
+    game.Umpire(u) = DropFirst(values[GameU1 + static_cast<size_t>(u) - 1].substr(0, Width::Index));
+  game.HTS = values[GameHTS].substr(0, Width::Figure);
+  game.ATS = values[GameATS].substr(0, Width::Figure);
   store_.AddGame();
 }
 
@@ -402,9 +481,9 @@ void QktImporter::ImportNote(std::string_view value, char kind, const List& list
   if (!NoteKey(store_, kind, key)) return;
   const std::string file = NoteFileName(kind, key, FigureText(static_cast<int64_t>(list.size()) - 1));
   if (file.empty()) return;
-  const QString target = store_.FilePath(file);
-  if (!WriteListFile(target, lines, error))
-    messages_.Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(target), error));
+  if (!store_.WriteDataFile(file, lines, error))
+    messages_.Error(
+        QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(store_.FilePath(file)), error));
 }
 
 // The note file of a value: value + ".QKN" in the QKT file's folder. Files
@@ -446,7 +525,12 @@ ImportResult ImportQkt(DataStore& store, const QString& path, Messages& messages
 
   progress.Start("Reading Data...");
   progress.SetMax(static_cast<int>(std::min<size_t>(ini.Size() / 8, 0x7FFFFFFF)));
+  // The lists and notes the import moves past are all new but those of the
+  // selection it starts from: written in bulk, synced once at the next save.
+  const bool bulk = store.BulkWrites;
+  store.BulkWrites = true;
   const ImportResult result = importer.Run();
+  store.BulkWrites = bulk;
   progress.Finish();
   return result;
 }

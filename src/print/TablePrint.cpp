@@ -41,9 +41,10 @@ TablePrint::TablePrint(const Grid& grid, PrintFont font, std::string caption, Ta
 
 void TablePrint::PrintRow(PrintEngine& engine, int row) const {
   std::string text;
-  for (int c = 1; c < grid_.ColCount(); ++c) {
+  const std::vector<std::string>& cells = grid_.RowCells(row);
+  for (size_t c = 1; c < cells.size(); ++c) {
     text += '\t';
-    text += grid_.Cell(c, row);
+    text += cells[c];
   }
   engine.PrintTabs(text);
 }

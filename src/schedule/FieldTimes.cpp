@@ -123,7 +123,7 @@ void MakeFormPresenter::MakeGridSelectCell(int col, int row) {
   view.SetText(MakeFormView::EditSYr, year);
   view.SetText(MakeFormView::EditSMo, month);
   view.SetText(MakeFormView::EditSDa, day);
-  const std::string_view time = MakeGrid.Cell(4, row);
+  const std::string time = MakeGrid.Cell(4, row);
   view.SetText(MakeFormView::EditSHr, std::string(Part(time, 0, 2)));
   view.SetText(MakeFormView::EditSMn, std::string(Part(time, 3, 2)));
   view.SetPm(Part(time, 5, 1) != "a");

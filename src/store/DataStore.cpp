@@ -241,10 +241,19 @@ bool DataStore::ReadList(const std::string& fileName, List& list, const char* he
   return true;
 }
 
+bool DataStore::WriteDataFile(const std::string& fileName, const List& lines, QString& error) {
+  bool deferred = false;
+  if (!WriteListFile(FilePath(fileName), lines, error, BulkWrites ? FileSync::Deferred : FileSync::Now,
+                     &deferred))
+    return false;
+  unsynced_ = unsynced_ || deferred;
+  return true;
+}
+
 bool DataStore::SaveList(const std::string& fileName, const List& list, bool& changed) {
   if (!changed) return true;
   QString error;
-  if (!WriteListFile(FilePath(fileName), list, error)) {
+  if (!WriteDataFile(fileName, list, error)) {
     LastSaveFailed = true;
     if (messages)
       messages->Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(FilePath(fileName)), error));
@@ -426,6 +435,17 @@ bool DataStore::SaveAll() {
     return false;
   }
   WriteYearsHeader();
+  // The years file leads to every other list: the lists it may name reach
+  // the disk before it does.
+  QString error;
+  if (unsynced_ && !SyncFiles(DataDir, error)) {
+    LastSaveFailed = true;
+    if (messages)
+      messages->Error(QStringLiteral("Could not save %1: %2")
+                          .arg(QDir::toNativeSeparators(FilePath("Baseball.Years")), error));
+    return false;
+  }
+  unsynced_ = false;
   bool changed = true;
   if (!SaveList("Baseball.Years", Years, changed)) return false;
   savedYears_ = Years;

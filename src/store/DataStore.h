@@ -67,6 +67,13 @@ class DataStore {
        FieldsChanged = false, UmpiresChanged = false, TimesChanged = false;
   // Set when a save failed since the last fully successful one.
   bool LastSaveFailed = false;
+  // Bulk writing (the import, which writes thousands of new lists and notes
+  // as it moves on): a list or note file that is new is not synced to the
+  // disk one by one; the whole file system is synced once, before the years
+  // file that leads to the new files is written. A file that replaces
+  // another is synced as always, so every file on disk stays either the old
+  // one or the new one.
+  bool BulkWrites = false;
 
   // The line number that index text names, or 0 (the header) when it names
   // no record of a list of `size` lines (0, negative, past the end, not a
@@ -145,6 +152,9 @@ class DataStore {
 
   // Full path of a list file from its key and suffix (".Teams", ...).
   QString FilePath(const std::string& keyAndSuffix) const;
+  // Writes a file of the data directory as the lists are written (in bulk
+  // mode too); false with error set when it cannot.
+  bool WriteDataFile(const std::string& fileName, const List& lines, QString& error);
   // Run when LoadGames switches to another league's schedule, before the
   // current game is read: the schedule table clears its filter here.
   std::function<void()> onScheduleSwitched;
@@ -154,6 +164,8 @@ class DataStore {
   // The years, leagues and teams lists as last read or saved: the lists that
   // also hold the current selection.
   List savedYears_, savedLeagues_, savedTeams_;
+  // Files written in bulk mode and not synced yet.
+  bool unsynced_ = false;
   bool ReadList(const std::string& fileName, List& list, const char* header);
   bool SaveList(const std::string& fileName, const List& list, bool& changed);
   bool WriteLine(List& list, std::string_view index, std::string line);

@@ -21,11 +21,26 @@ std::string JoinLines(const List& lines);
 ReadResult ReadListFile(const QString& path, List& lines, QString& error);
 // The same for the file's bytes as they stand.
 ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error);
+
+// When a written file's bytes are forced onto the disk.
+enum class FileSync {
+  Now,       // before the file takes its name: every file, always
+  Deferred,  // a file that is new may take its name unsynced (see SyncFiles)
+};
+
 // Writes through a temporary file renamed over the old one: on failure the old
 // file is untouched, no temporary file remains and error holds the reason.
-// Creates the directory when it does not exist yet.
-bool WriteListFile(const QString& path, const List& lines, QString& error);
+// Creates the directory when it does not exist yet. With FileSync::Deferred a
+// file that did not exist is not synced before it is renamed, and *deferred
+// says so: a crash may then leave it damaged, but it was new, so nothing
+// written before refers to it. Whoever writes the file that does refer to it
+// calls SyncFiles first. A file that replaces another is always synced.
+bool WriteListFile(const QString& path, const List& lines, QString& error, FileSync sync = FileSync::Now,
+                   bool* deferred = nullptr);
 // The same for bytes as they stand.
-bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error);
+bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync sync = FileSync::Now,
+                    bool* deferred = nullptr);
+// Forces every file written so far on the file system of dir onto the disk.
+bool SyncFiles(const QString& dir, QString& error);
 
 }  // namespace scv

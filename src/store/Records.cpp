@@ -1,5 +1,7 @@
 #include "store/Records.h"
 
+#include <algorithm>
+
 #include "store/Text.h"
 
 namespace scv {
@@ -10,19 +12,37 @@ const std::array<const char*, Fig::Count> FigureAbbrev = {
     "WP", "Bks", "HA", "WA",  "BH",  "BSO", "RPO", "RA", "ER", "Won", "Lost", "Sv",
     "Pos", "PB", "PO", "A",   "Err", "C1",  "C2",  "C3", "C4"};
 
-std::string LineSplitter::SplitField(size_t width) {
-  size_t bar = rest_.find('|');
-  if (bar == std::string_view::npos) return std::string();
-  std::string_view field = rest_.substr(0, bar);
+std::string_view LineSplitter::NextField(size_t width) {
+  const size_t bar = rest_.find('|');
+  if (bar == std::string_view::npos) return std::string_view();
+  std::string_view field = rest_.substr(0, std::min<size_t>({bar, 61, width}));
   rest_.remove_prefix(bar + 1);
-  field = field.substr(0, 61);
-  return std::string(field.substr(0, width));
+  return field;
 }
 
-void ComposeField(std::string& line, std::string_view text, size_t width) {
-  line.append(text.substr(0, width));
-  line.push_back('|');
-}
+namespace {
+
+// Builds a line in a buffer of its own and makes the string once: the
+// import composes a line for every record it adds, and a team or league
+// line again for every player or game.
+class LineComposer {
+ public:
+  void Add(std::string_view text, size_t width) {
+    text = text.substr(0, std::min(width, kRoom - 1 - size_));
+    std::copy(text.begin(), text.end(), buffer_ + size_);
+    size_ += text.size();
+    buffer_[size_++] = '|';
+  }
+  std::string Line() const { return std::string(buffer_, size_); }
+
+ private:
+  // More than the longest line of any record (a full league line is 269).
+  static constexpr size_t kRoom = 512;
+  char buffer_[kRoom];
+  size_t size_ = 0;
+};
+
+}  // namespace
 
 std::string& LeagueRecord::UserHeader(int i) {
   switch (i) {
@@ -76,21 +96,34 @@ template <typename R>
 struct FieldSpec {
   std::string R::*member;
   size_t width;
+  bool trimRight = false;  // written without trailing spaces
 };
 
 template <typename R, size_t N>
-R ParseFields(std::string_view line, const std::array<FieldSpec<R>, N>& fields) {
+std::array<std::string_view, N> FieldViews(std::string_view line, const std::array<FieldSpec<R>, N>& fields) {
   LineSplitter s(line);
+  std::array<std::string_view, N> views;
+  for (size_t i = 0; i < N; ++i) views[i] = s.NextField(fields[i].width);
+  return views;
+}
+
+template <typename R, size_t N>
+R ParseFields(std::string_view line, const std::array<FieldSpec<R>, N>& fields) {
+  const auto views = FieldViews(line, fields);
   R r;
-  for (const auto& f : fields) r.*(f.member) = s.SplitField(f.width);
+  for (size_t i = 0; i < N; ++i) r.*(fields[i].member) = std::string(views[i]);
   return r;
 }
 
 template <typename R, size_t N>
 std::string ComposeFields(const R& r, const std::array<FieldSpec<R>, N>& fields) {
-  std::string line;
-  for (const auto& f : fields) ComposeField(line, r.*(f.member), f.width);
-  return line;
+  LineComposer line;
+  for (const auto& f : fields) {
+    std::string_view text = r.*(f.member);
+    if (f.trimRight) text = text.substr(0, text.find_last_not_of(' ') + 1);
+    line.Add(text, f.width);
+  }
+  return line.Line();
 }
 
 using H = YearsHeaderRecord;
@@ -119,10 +152,10 @@ constexpr std::array<FieldSpec<L>, 20> kLeague = {{{&L::Mark, Width::Mark},
                                                    {&L::FontBold, 1},
                                                    {&L::FontItalic, 1},
                                                    {&L::SortKeys, Width::SortKeys},
-                                                   {&L::SortDown, Width::SortDown},
+                                                   {&L::SortDown, Width::SortDown, true},
                                                    {&L::ColumnFlags, Width::ColumnFlags},
-                                                   {&L::ScheduleItems, Width::ScheduleItems},
-                                                   {&L::StandingsItems, Width::StandingsItems},
+                                                   {&L::ScheduleItems, Width::ScheduleItems, true},
+                                                   {&L::StandingsItems, Width::StandingsItems, true},
                                                    {&L::UserHeader1, Width::UserHeader},
                                                    {&L::UserHeader2, Width::UserHeader},
                                                    {&L::UserHeader3, Width::UserHeader},
@@ -180,36 +213,29 @@ LeagueRecord ParseLeague(std::string_view line) {
   return r;
 }
 
-std::string Compose(const LeagueRecord& r) {
-  // The direction and item fields are written without their trailing spaces.
-  LeagueRecord out = r;
-  out.SortDown = TrimRight(r.SortDown);
-  out.ScheduleItems = TrimRight(r.ScheduleItems);
-  out.StandingsItems = TrimRight(r.StandingsItems);
-  return ComposeFields(out, kLeague);
-}
+// The direction and item fields are written without their trailing spaces.
+std::string Compose(const LeagueRecord& r) { return ComposeFields(r, kLeague); }
 
 TeamRecord ParseTeam(std::string_view line) { return ParseFields(line, kTeam); }
 std::string Compose(const TeamRecord& r) { return ComposeFields(r, kTeam); }
 
 PlayerRecord ParsePlayer(std::string_view line) {
-  LineSplitter s(line);
+  const PlayerView v = ViewPlayer(line);
   PlayerRecord r;
-  r.Mark = s.SplitField(Width::Mark);
-  r.No = s.SplitField(Width::No);
-  r.Name = s.SplitField(Width::Name);
-  for (auto& f : r.Figures) f = s.SplitField(Width::Figure);
+  r.Mark = v.Mark;
+  r.No = v.No;
+  r.Name = v.Name;
+  for (size_t k = 0; k < r.Figures.size(); ++k) r.Figures[k] = v.Figures[k];
   return r;
 }
 
 std::string Compose(const PlayerRecord& r) {
-  std::string line;
-  line.reserve(230);
-  ComposeField(line, r.Mark, Width::Mark);
-  ComposeField(line, r.No, Width::No);
-  ComposeField(line, r.Name, Width::Name);
-  for (const auto& f : r.Figures) ComposeField(line, f, Width::Figure);
-  return line;
+  LineComposer line;
+  line.Add(r.Mark, Width::Mark);
+  line.Add(r.No, Width::No);
+  line.Add(r.Name, Width::Name);
+  for (const auto& f : r.Figures) line.Add(f, Width::Figure);
+  return line.Line();
 }
 
 GameRecord ParseGame(std::string_view line) { return ParseFields(line, kGame); }
@@ -217,5 +243,30 @@ std::string Compose(const GameRecord& r) { return ComposeFields(r, kGame); }
 
 NamedRecord ParseNamed(std::string_view line) { return ParseFields(line, kNamed); }
 std::string Compose(const NamedRecord& r) { return ComposeFields(r, kNamed); }
+
+NamedView ViewNamed(std::string_view line) {
+  const auto f = FieldViews(line, kNamed);
+  return {f[0], f[1], f[2]};
+}
+
+TeamView ViewTeam(std::string_view line) {
+  const auto f = FieldViews(line, kTeam);
+  return {f[0], f[1], f[2], f[3], f[4], f[5]};
+}
+
+GameView ViewGame(std::string_view line) {
+  const auto f = FieldViews(line, kGame);
+  return {f[0], f[1], f[2], f[3], f[4], f[5], {f[6], f[7], f[8], f[9]}, f[10], f[11]};
+}
+
+PlayerView ViewPlayer(std::string_view line) {
+  LineSplitter s(line);
+  PlayerView v;
+  v.Mark = s.NextField(Width::Mark);
+  v.No = s.NextField(Width::No);
+  v.Name = s.NextField(Width::Name);
+  for (auto& figure : v.Figures) figure = s.NextField(Width::Figure);
+  return v;
+}
 
 }  // namespace scv

@@ -13,15 +13,14 @@ class LineSplitter {
   explicit LineSplitter(std::string_view line) : rest_(line) {}
   // The text before the next "|", cut to 61 and then to width; the line is
   // shortened past that "|". With no "|" left the field is empty.
-  std::string SplitField(size_t width);
+  std::string SplitField(size_t width) { return std::string(NextField(width)); }
+  // The same field as a view into the line, without a copy.
+  std::string_view NextField(size_t width);
   std::string_view Rest() const { return rest_; }
 
  private:
   std::string_view rest_;
 };
-
-// Appends text cut to width and a "|".
-void ComposeField(std::string& line, std::string_view text, size_t width);
 
 struct YearsHeaderRecord {
   std::string ListMark, CurTab, Reserved1, CurYear, WinHeight, WinWidth, Reserved2;
@@ -97,6 +96,29 @@ std::string Compose(const TeamRecord& r);
 std::string Compose(const PlayerRecord& r);
 std::string Compose(const GameRecord& r);
 std::string Compose(const NamedRecord& r);
+
+// Views of a line's fields, split as the Parse functions split them but
+// without a copy: for reading many lines where few fields are kept. Valid
+// as long as the line is.
+struct NamedView {  // fields, umpires, and the first fields of a team
+  std::string_view Mark, No, Name;
+};
+struct TeamView {
+  std::string_view Mark, No, Name, Won, Lost, Tied;
+};
+struct GameView {
+  std::string_view Mark, Date, Time, Field, Home, Away;
+  std::array<std::string_view, 4> Umpires;
+  std::string_view HTS, ATS;
+};
+struct PlayerView {
+  std::string_view Mark, No, Name;
+  std::array<std::string_view, Fig::Count> Figures;
+};
+NamedView ViewNamed(std::string_view line);
+TeamView ViewTeam(std::string_view line);
+GameView ViewGame(std::string_view line);
+PlayerView ViewPlayer(std::string_view line);
 
 // The default byte of player display column k (1..61) in ColumnFlags.
 unsigned char DefaultColumnFlag(int column);

@@ -8,24 +8,26 @@ namespace scv {
 
 int64_t ParseFigure(std::string_view text) {
   text = text.substr(0, 10);
-  std::string digits;
-  digits.reserve(text.size());
-  for (char c : text)
-    if (c != ' ') digits.push_back(c);
-  if (digits.empty()) return 0;
-  const char* first = digits.data();
-  const char* last = digits.data() + digits.size();
+  // Spaces are skipped wherever they stand; the sign is the first other
+  // character.
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  if (i == text.size()) return 0;
   bool negative = false;
-  if (*first == '+' || *first == '-') {
-    negative = *first == '-';
-    ++first;
+  if (text[i] == '+' || text[i] == '-') {
+    negative = text[i] == '-';
+    ++i;
   }
-  if (first == last) return 0;
+  bool digits = false;
   int64_t value = 0;
-  for (const char* p = first; p != last; ++p) {
-    if (*p < '0' || *p > '9') return 0;
-    value = value * 10 + (*p - '0');  // at most 10 digits: no overflow
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == ' ') continue;
+    if (c < '0' || c > '9') return 0;
+    value = value * 10 + (c - '0');  // at most 10 digits: no overflow
+    digits = true;
   }
+  if (!digits) return 0;
   return negative ? -value : value;
 }
 
@@ -152,6 +154,15 @@ void DropRepeatedLines(std::vector<std::string>& sorted) {
                sorted.end());
 }
 
+bool SortsAsBytes(std::string_view text) {
+  const Weights& w = W();
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (w.primary[b] != b) return false;
+  }
+  return true;
+}
+
 QString Decode(std::string_view bytes) {
   QString out;
   out.reserve(static_cast<qsizetype>(bytes.size()));
@@ -196,6 +207,24 @@ std::string Encode(const QString& text) {
     out.push_back(mapped);
   }
   return out;
+}
+
+void AppendUtf8(std::string& out, std::string_view bytes) {
+  for (char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out.push_back(ch);
+      continue;
+    }
+    const char16_t u = c < 0xA0 ? kHigh[c - 0x80] : c;
+    if (u < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (u >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+    }
+    out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+  }
 }
 
 }  // namespace scv

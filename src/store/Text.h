@@ -44,6 +44,10 @@ struct TextLess {
 // is sorted already.
 void SortLines(std::vector<std::string>& lines);
 void DropRepeatedLines(std::vector<std::string>& sorted);
+// Whether CompareText orders texts made only of these bytes as their plain
+// bytes do: true when no byte is a lower-case or accented letter (digits,
+// spaces, punctuation and A to Z compare as themselves).
+bool SortsAsBytes(std::string_view text);
 
 // Windows-1252 bytes <-> Unicode, at the user-interface boundary only.
 QString Decode(std::string_view bytes);
@@ -52,5 +56,8 @@ std::string Encode(const QString& text);
 // The characters of text that Encode cannot keep (a surrogate pair is one),
 // each once, in the order they first appear; empty when all fit the code page.
 QStringList Unencodable(const QString& text);
+// Appends Windows-1252 bytes to out as UTF-8, as Decode(bytes).toUtf8()
+// would give them, without the detour.
+void AppendUtf8(std::string& out, std::string_view bytes);
 
 }  // namespace scv

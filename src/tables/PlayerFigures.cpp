@@ -46,11 +46,19 @@ int64_t InningsPerGame(std::string_view inningsText) {
   return inningsText.empty() ? 9 : ParseFigure(inningsText);
 }
 
-FigureValues FigureValuesOf(const PlayerRecord& player) {
+namespace {
+
+template <class Figures>
+FigureValues ValuesOf(const Figures& figures) {
   FigureValues values{};
-  for (int k = 0; k < Fig::Count; ++k) values[k] = ParseFigure(player.Figures[k]);
+  for (int k = 0; k < Fig::Count; ++k) values[k] = ParseFigure(figures[k]);
   return values;
 }
+
+}  // namespace
+
+FigureValues FigureValuesOf(const PlayerView& player) { return ValuesOf(player.Figures); }
+FigureValues FigureValuesOf(const PlayerRecord& player) { return ValuesOf(player.Figures); }
 
 namespace {
 
@@ -94,15 +102,16 @@ void ComputePlayerFigures(const DataStore& store, PlayerFigureCache& cache, Prog
   cache.Tag = store.PlayersKey;
   cache.Innings = InningsPerGame(store.CurrentLeague.Innings);
   cache.Totals.fill(0);
-  cache.Entries.assign(players.size(), DerivedTexts());
+  auto entries = std::make_shared<std::vector<DerivedTexts>>(players.size());
+  cache.Entries = entries;
   progress.SetMax(static_cast<int>(std::min<size_t>(3 * players.size(), 0x7fffffff)));
 
   for (size_t i = 1; i < players.size(); ++i) {
     progress.Step();
-    PlayerRecord player = ParsePlayer(players[i]);
+    const PlayerView player = ViewPlayer(players[i]);
     if (!player.Mark.empty()) continue;
-    FigureValues values = FigureValuesOf(player);
-    cache.Entries[i] = DeriveFigures(values, cache.Innings);
+    const FigureValues values = FigureValuesOf(player);
+    (*entries)[i] = DeriveFigures(values, cache.Innings);
     for (int k = 0; k < Fig::Count; ++k) {
       if (k == Fig::G || k == Fig::BO || k == Fig::GP || k == Fig::Pos) continue;
       cache.Totals[k] += values[k];

@@ -4,6 +4,7 @@
 // team totals, until another team is shown or a player record changes.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,7 @@ std::string CountText(int64_t n);
 int64_t InningsPerGame(std::string_view inningsText);
 
 // Every figure of a player read as a number (BO and Pos too; callers skip them).
+FigureValues FigureValuesOf(const PlayerView& player);
 FigureValues FigureValuesOf(const PlayerRecord& player);
 // Hits (1B + 2B + 3B + HR) and at bats (PA less walks, hit by pitches,
 // catcher's interference and sacrifices) of a set of figures.
@@ -50,8 +52,9 @@ class PlayerFigureCache {
   // Innings per game the ERA texts were computed with.
   int64_t Innings = 9;
   // Entry i belongs to line i of the player list (entry 0 and deleted
-  // players' entries stay empty). Grows with the list.
-  std::vector<DerivedTexts> Entries;
+  // players' entries stay empty). Grows with the list. A computation makes
+  // a new set, so the rows of a table already built keep theirs.
+  std::shared_ptr<const std::vector<DerivedTexts>> Entries;
   // Team totals of the summed figures (every number but G, BO, GP and Pos);
   // IP and 3IP with the thirds already carried into whole innings.
   FigureValues Totals{};
@@ -63,7 +66,7 @@ class PlayerFigureCache {
   void Invalidate() { Tag.clear(); }
   // Whether the cache holds the figures of this player list.
   bool IsFor(const std::string& key, size_t lines, int64_t innings) const {
-    return !Tag.empty() && Tag == key && Entries.size() == lines && Innings == innings;
+    return !Tag.empty() && Tag == key && Entries && Entries->size() == lines && Innings == innings;
   }
 };
 

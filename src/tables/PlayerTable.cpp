@@ -20,7 +20,7 @@ std::string RightAligned(std::string_view text) {
 
 // The sort key of a player for player column k: 20 characters, so that the
 // player's position can be read back from character 21 on.
-std::string SortKey(int k, const PlayerRecord& player, const DerivedTexts& derived, size_t position) {
+std::string SortKey(int k, const PlayerView& player, const DerivedTexts& derived, size_t position) {
   const PlayerColumnSpec& column = PlayerColumns[static_cast<size_t>(k - 1)];
   switch (column.Source) {
     case PlayerSource::Seq:
@@ -40,21 +40,22 @@ std::string SortKey(int k, const PlayerRecord& player, const DerivedTexts& deriv
   }
 }
 
-std::string PlayerCell(const PlayerColumnSpec& column, int row, const PlayerRecord& player,
-                       const DerivedTexts& derived) {
+void PutPlayerCell(CellPlacer& p, const PlayerColumnSpec& column, int row, const PlayerView& player,
+                   const DerivedTexts& derived) {
   switch (column.Source) {
     case PlayerSource::Seq:
-      return " " + std::to_string(row);
+      return p.Put(" ", std::to_string(row));
     case PlayerSource::No:
-      return " " + player.No;
+      return p.Put(" ", player.No);
     case PlayerSource::Name:
-      return " " + player.Name;
+      return p.Put(" ", player.Name);
     case PlayerSource::Derived:
-      return derived[static_cast<size_t>(column.Index)];
+      return p.Put(derived[static_cast<size_t>(column.Index)]);
     case PlayerSource::Innings:
-      return FormatInnings(ParseFigure(player.Figures[Fig::IP]), ParseFigure(player.Figures[Fig::IP3]));
+      return p.Put(
+          FormatInnings(ParseFigure(player.Figures[Fig::IP]), ParseFigure(player.Figures[Fig::IP3])));
     default:
-      return " " + player.Figures[static_cast<size_t>(column.Index)];
+      return p.Put(" ", player.Figures[static_cast<size_t>(column.Index)]);
   }
 }
 
@@ -80,6 +81,39 @@ std::string TotalCell(const PlayerColumnSpec& column, const PlayerFigureCache& c
   return CountText(cache.Totals[static_cast<size_t>(column.Index)]);
 }
 
+const DerivedTexts kNoFigures;
+
+// A player row per live player, then the team's totals row.
+class PlayerRows : public TableRows {
+ public:
+  PlayerRows(const DataStore& s, std::vector<char> shown, std::vector<uint32_t> positions,
+             std::shared_ptr<const std::vector<DerivedTexts>> derived, std::vector<std::string> totals)
+      : TableRows(s.Players, s.PlayersKey, std::move(shown), std::move(positions)),
+        derived_(std::move(derived)),
+        totals_(std::move(totals)) {}
+
+ protected:
+  void FormatRecord(int row, std::string_view line, CellPlacer& p) const override {
+    const PlayerView player = ViewPlayer(line);
+    const size_t position = PositionAt(row);
+    const DerivedTexts& derived =
+        derived_ && position < derived_->size() ? (*derived_)[position] : kNoFigures;
+    for (const PlayerColumnSpec& column : PlayerColumns) {
+      if (p.Wanted())
+        PutPlayerCell(p, column, row, player, derived);
+      else
+        p.Put(std::string_view());
+    }
+  }
+  void FormatExtra(int, CellPlacer& p) const override {
+    for (const std::string& text : totals_) p.Put(text);
+  }
+
+ private:
+  std::shared_ptr<const std::vector<DerivedTexts>> derived_;
+  std::vector<std::string> totals_;
+};
+
 }  // namespace
 
 void Tables::BuildPlayers() {
@@ -103,45 +137,38 @@ void Tables::BuildPlayers() {
   const int k = PlayerSortColumn(s.CurrentLeague, CurrentTab);
   const bool descending = PlayerSortDescending(s.CurrentLeague, CurrentTab);
 
+  const std::vector<DerivedTexts>& derived = *Cache.Entries;
   for (size_t i = 1; i < lines; ++i) {
-    s.ReadPlayer(static_cast<int64_t>(i));
     progress.Step();
-    if (!s.CurrentPlayer.Mark.empty()) continue;
-    Rows.Add(SortKey(k, s.CurrentPlayer, Cache.Entries[i], i) + std::to_string(i));
+    const PlayerView player = ViewPlayer(s.Players[i]);
+    if (!player.Mark.empty()) continue;
+    Rows.Add(SortKey(k, player, derived[i], i), i);
   }
 
   const int count = Rows.Count();
-  PrepareRows(count);
   if (count == 0) {
+    PrepareRows(0);
     s.ReadPlayer(s.CurrentTeam.CurPlayer);
     return;
   }
 
-  static const DerivedTexts kNone;
+  std::vector<uint32_t> positions(static_cast<size_t>(count));
   for (int r = 1; r <= count; ++r) {
-    const std::string& line = Rows[descending ? count - r : r - 1];
-    std::string key = line.size() > kKeyWidth ? line.substr(kKeyWidth) : std::string();
-    grid.SetCell(0, r, key);
-    if (key == s.CurrentTeam.CurPlayer) grid.Row = r;
-    const int64_t index = ParseFigure(key);
-    s.ReadPlayer(index);
-    const DerivedTexts& derived =
-        index > 0 && static_cast<size_t>(index) < Cache.Entries.size() ? Cache.Entries[static_cast<size_t>(index)]
-                                                                        : kNone;
-    ResetPlacement(r);
-    for (const PlayerColumnSpec& column : PlayerColumns) PutCell(PlayerCell(column, r, s.CurrentPlayer, derived));
+    positions[static_cast<size_t>(r - 1)] =
+        static_cast<uint32_t>(Rows.Position(descending ? count - r : r - 1));
     progress.Step();
   }
-
+  std::vector<std::string> totals;
+  totals.reserve(PlayerColumns.size());
+  for (const PlayerColumnSpec& column : PlayerColumns) totals.push_back(TotalCell(column, Cache, teamGames));
   // The totals row carries the key of the last player, so selecting it
   // selects that player.
-  const int totalsRow = grid.RowCount();
-  grid.SetRowCount(totalsRow + 1);
-  grid.SetCell(0, totalsRow, grid.Cell(0, totalsRow - 1));
-  ResetPlacement(totalsRow);
-  for (const PlayerColumnSpec& column : PlayerColumns) PutCell(TotalCell(column, Cache, teamGames));
+  auto rows =
+      std::make_shared<PlayerRows>(s, ShownColumns(), std::move(positions), Cache.Entries, std::move(totals));
+  if (const int r = RowOf(*rows, s.CurrentTeam.CurPlayer)) grid.Row = r;
+  PrepareRows(count, rows, count + 1);
 
-  const std::string& focusKey = grid.Cell(0, grid.Row);
+  const std::string focusKey = FigureText(rows->PositionAt(grid.Row));
   if (focusKey != s.CurrentTeam.CurPlayer) {
     s.CurrentTeam.CurPlayer = Cut(focusKey, Width::Index);
     s.WriteTeam();

@@ -1,5 +1,7 @@
 #include "tables/Schedule.h"
 
+#include <algorithm>
+
 #include <QLocale>
 
 #include "store/Text.h"
@@ -14,15 +16,23 @@ namespace {
 constexpr size_t kPart = 8;
 
 // Numbers are right-aligned, so the list's text order puts 2 before 10.
-std::string RightAligned(std::string_view text) {
+char* RightAligned(char* out, std::string_view text) {
   text = text.substr(0, kPart);
-  return std::string(kPart - text.size(), ' ') + std::string(text);
+  std::fill_n(out, kPart - text.size(), ' ');
+  std::copy(text.begin(), text.end(), out + kPart - text.size());
+  return out + kPart;
 }
 
-std::string LeftAligned(std::string_view text) {
-  std::string part(text.substr(0, kPart));
-  part.resize(kPart, ' ');
-  return part;
+char* LeftAligned(char* out, std::string_view text, std::string_view prefix = std::string_view()) {
+  char* end = std::copy(prefix.begin(), prefix.end(), out);
+  text = text.substr(0, kPart - prefix.size());
+  end = std::copy(text.begin(), text.end(), end);
+  std::fill(end, out + kPart, ' ');
+  return out + kPart;
+}
+
+std::string DayCell(int dayOfWeek) {
+  return " " + Encode(QLocale().dayName(dayOfWeek, QLocale::ShortFormat));
 }
 
 bool AllDigits(std::string_view text) {
@@ -72,27 +82,40 @@ int ScheduleSortOfColumn(int column) {
   return -1;
 }
 
-std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field,
-                            const TeamRecord& home, const TeamRecord& away) {
-  const std::string date = LeftAligned(game.Date);
-  const std::string time = LeftAligned("TIME" + game.Time);
+ScheduleKey ScheduleSortKey(int choice, std::string_view date, std::string_view time,
+                            std::string_view fieldNo, std::string_view homeNo, std::string_view awayNo) {
+  ScheduleKey key;
+  char* p = key.data();
+  const auto datePart = [&] { p = LeftAligned(p, date); };
+  const auto timePart = [&] { p = LeftAligned(p, time, "TIME"); };
   switch (choice) {
     case SortByField:
-      return RightAligned(field.No) + date + time;
+      p = RightAligned(p, fieldNo);
+      datePart();
+      timePart();
+      break;
     case SortByTime:
-      return time + date + RightAligned(field.No);
+      timePart();
+      datePart();
+      p = RightAligned(p, fieldNo);
+      break;
     case SortByHome:
-      return RightAligned(home.No) + RightAligned(away.No) + date;
+      p = RightAligned(p, homeNo);
+      p = RightAligned(p, awayNo);
+      datePart();
+      break;
     case SortByAway:
-      return RightAligned(away.No) + RightAligned(home.No) + date;
+      p = RightAligned(p, awayNo);
+      p = RightAligned(p, homeNo);
+      datePart();
+      break;
     default:
-      return date + time + RightAligned(field.No);
+      datePart();
+      timePart();
+      p = RightAligned(p, fieldNo);
+      break;
   }
-}
-
-std::string ScheduleLinePosition(std::string_view line) {
-  if (line.size() <= kScheduleKeyWidth) return std::string();
-  return std::string(line.substr(kScheduleKeyWidth, Width::Index));
+  return key;
 }
 
 std::optional<QDate> GameDate(std::string_view date) {
@@ -111,14 +134,20 @@ std::optional<QTime> GameTime(std::string_view time) {
 
 std::string WeekdayCell(std::string_view date) {
   const auto d = GameDate(date);
-  if (!d) return " ";
-  return " " + Encode(QLocale().dayName(d->dayOfWeek(), QLocale::ShortFormat));
+  return d ? DayCell(d->dayOfWeek()) : std::string(" ");
 }
 
 std::string DateCell(std::string_view date) {
   const auto d = GameDate(date);
-  if (!d) return " ";
-  return " " + std::to_string(d->month()) + "-" + std::to_string(d->day());
+  return d ? DateCell(*d) : std::string(" ");
+}
+
+std::string DateCell(const QDate& d) {
+  return " " + std::to_string(d.month()) + "-" + std::to_string(d.day());
+}
+
+WeekdayCells::WeekdayCells() {
+  for (int day = 1; day <= 7; ++day) cells_[static_cast<size_t>(day)] = DayCell(day);
 }
 
 std::string TimeCell(std::string_view time) {

@@ -45,14 +45,13 @@ int ScheduleSortOfColumn(int column);
 // The three key parts are 8 characters each, so the game's position starts
 // at character 25 of a row-list line.
 constexpr size_t kScheduleKeyWidth = 24;
+using ScheduleKey = std::array<char, kScheduleKeyWidth>;
 
-// The 24-character sort key of a game. The field and team records are only
-// read for the choices that need them; pass the header line's record (empty
-// No) for a game without one.
-std::string ScheduleSortKey(int choice, const GameRecord& game, const NamedRecord& field,
-                            const TeamRecord& home, const TeamRecord& away);
-// The position part of a row-list line.
-std::string ScheduleLinePosition(std::string_view line);
+// The 24-character sort key of a game from its stored date and time and the
+// numbers (No) of its field and teams; only those the choice sorts by are
+// read. A game without a field or team gives the empty number.
+ScheduleKey ScheduleSortKey(int choice, std::string_view date, std::string_view time,
+                            std::string_view fieldNo, std::string_view homeNo, std::string_view awayNo);
 
 // The game's date and time as stored; nullopt when the text does not form a
 // valid date ("yyyymmdd") or time ("hhnn", 00:00 to 23:59).
@@ -64,6 +63,19 @@ std::optional<QTime> GameTime(std::string_view time);
 // lone space. The weekday name is the locale's abbreviated one.
 std::string WeekdayCell(std::string_view date);
 std::string DateCell(std::string_view date);
+std::string DateCell(const QDate& date);
 std::string TimeCell(std::string_view time);
+
+// The " Day" cells of the seven weekdays in the locale of the moment, read
+// once for a table build rather than once a row.
+class WeekdayCells {
+ public:
+  WeekdayCells();
+  // dayOfWeek: 1 (Monday) to 7.
+  const std::string& operator[](int dayOfWeek) const { return cells_[static_cast<size_t>(dayOfWeek)]; }
+
+ private:
+  std::array<std::string, 8> cells_;
+};
 
 }  // namespace scv

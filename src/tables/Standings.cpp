@@ -21,7 +21,7 @@ std::string FormatRatio(int64_t n, int64_t d) {
   return digits.substr(0, 1) + "." + digits.substr(1);
 }
 
-std::string StandingsLine(int64_t won, int64_t lost, int64_t position) {
+std::string StandingsKey(int64_t won, int64_t lost) {
   int64_t g = lost < won ? won + lost : 1000 - (won + lost);
   std::string tie = "000000000" + std::to_string(g);
   std::string pct = FormatRatio(won, won + lost);
@@ -32,7 +32,11 @@ std::string StandingsLine(int64_t won, int64_t lost, int64_t position) {
     const int64_t v = std::max<int64_t>(-999, won * 1000 / (won + lost));
     pct = "  " + ZeroPadded(999 + v, 3);
   }
-  return pct + tie.substr(tie.size() - 5) + FigureText(position);
+  return pct + tie.substr(tie.size() - 5);
+}
+
+std::string StandingsLine(int64_t won, int64_t lost, int64_t position) {
+  return StandingsKey(won, lost) + FigureText(position);
 }
 
 std::string GamesBehindText(int64_t d) {
@@ -42,50 +46,68 @@ std::string GamesBehindText(int64_t d) {
   return suffix;
 }
 
+namespace {
+
+// A standings row: place, number, name, won, lost, tied as stored, the
+// percentage and the games behind the leader of row 1.
+class StandingsRows : public TableRows {
+ public:
+  StandingsRows(const DataStore& s, std::vector<char> shown, std::vector<uint32_t> positions,
+                int64_t leaderWon, int64_t leaderLost)
+      : TableRows(s.Teams, s.TeamsKey, std::move(shown), std::move(positions)),
+        leaderWon_(leaderWon),
+        leaderLost_(leaderLost) {}
+
+ protected:
+  void FormatRecord(int row, std::string_view line, CellPlacer& p) const override {
+    const TeamView team = ViewTeam(line);
+    const int64_t won = ParseFigure(team.Won), lost = ParseFigure(team.Lost);
+    p.Put(" ", std::to_string(row));
+    p.Put(" ", team.No);
+    p.Put(" ", team.Name);
+    p.Put(" ", team.Won);
+    p.Put(" ", team.Lost);
+    p.Put(" ", team.Tied);
+    p.Put(FormatRatio(won, won + lost));
+    p.Put(" ", GamesBehindText((leaderWon_ - won) + (lost - leaderLost_)));
+  }
+
+ private:
+  int64_t leaderWon_, leaderLost_;
+};
+
+}  // namespace
+
 void Tables::BuildStandings() {
   DataStore& s = store;
   progress.SetMax(static_cast<int>(std::min<size_t>(2 * s.Teams.size(), 0x7fffffff)));
   for (size_t i = 1; i < s.Teams.size(); ++i) {
-    s.ReadTeam(static_cast<int64_t>(i));
     progress.Step();
-    if (!s.CurrentTeam.Mark.empty()) continue;
-    Rows.Add(StandingsLine(ParseFigure(s.CurrentTeam.Won), ParseFigure(s.CurrentTeam.Lost),
-                           static_cast<int64_t>(i)));
+    const TeamView team = ViewTeam(s.Teams[i]);
+    if (!team.Mark.empty()) continue;
+    Rows.Add(StandingsKey(ParseFigure(team.Won), ParseFigure(team.Lost)), i);
   }
   const int count = Rows.Count();
-  PrepareRows(count);
   if (count == 0) {
+    PrepareRows(0);
     s.ReadTeam(s.CurrentLeague.CurTeam);
     return;
   }
 
-  int64_t leaderWon = 0, leaderLost = 0;
+  // Read backwards, the list ranks the teams: the highest percentage first.
+  std::vector<uint32_t> positions(static_cast<size_t>(count));
   for (int r = 1; r <= count; ++r) {
-    const std::string& line = Rows[count - r];
-    std::string key = line.size() > 10 ? line.substr(10) : std::string();
-    grid.SetCell(0, r, key);
-    if (key == s.CurrentLeague.CurTeam) grid.Row = r;
-    s.ReadTeam(key);
-    const TeamRecord& team = s.CurrentTeam;
-    int64_t won = ParseFigure(team.Won), lost = ParseFigure(team.Lost);
-    if (r == 1) {
-      leaderWon = won;
-      leaderLost = lost;
-    }
-    ResetPlacement(r);
-    PutCell(" " + std::to_string(r));
-    PutCell(" " + team.No);
-    PutCell(" " + team.Name);
-    PutCell(" " + team.Won);
-    PutCell(" " + team.Lost);
-    PutCell(" " + team.Tied);
-    PutCell(FormatRatio(won, won + lost));
-    PutCell(" " + GamesBehindText((leaderWon - won) + (lost - leaderLost)));
+    positions[static_cast<size_t>(r - 1)] = static_cast<uint32_t>(Rows.Position(count - r));
     progress.Step();
   }
+  const TeamView leader = ViewTeam(s.Teams[positions.front()]);
+  auto rows = std::make_shared<StandingsRows>(s, ShownColumns(), std::move(positions),
+                                              ParseFigure(leader.Won), ParseFigure(leader.Lost));
+  if (const int r = RowOf(*rows, s.CurrentLeague.CurTeam)) grid.Row = r;
+  PrepareRows(count, rows);
 
   // The current team was deleted or not found: the focus row's team becomes current.
-  const std::string& focusKey = grid.Cell(0, grid.Row);
+  const std::string focusKey = FigureText(rows->PositionAt(grid.Row));
   if (focusKey != s.CurrentLeague.CurTeam) {
     s.CurrentLeague.CurTeam = Cut(focusKey, Width::Index);
     s.WriteLeague();

@@ -16,6 +16,8 @@ std::string FormatRatio(int64_t n, int64_t d);
 // below .000 and above no decided game), the tie value (5 digits) and its
 // position in the team list. Read backwards, the sorted lines rank the teams.
 std::string StandingsLine(int64_t won, int64_t lost, int64_t position);
+// The line without its position: the sort key of the row list (10 characters).
+std::string StandingsKey(int64_t won, int64_t lost);
 
 // Games behind the leader for d = (W0 - W) + (L - L0): ".5", "3.5", "2", or
 // the empty text when d <= 0.

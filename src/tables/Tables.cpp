@@ -26,7 +26,10 @@ Tables::Tables(DataStore& store, Grid& grid, Progress& progress, TableHost& host
   };
 }
 
-Tables::~Tables() { store.onScheduleSwitched = previousScheduleSwitched_; }
+Tables::~Tables() {
+  store.onScheduleSwitched = previousScheduleSwitched_;
+  if (grid.RowsMade()) PrepareRows(0);
+}
 
 void Tables::ResetPlacement(int row) {
   LogicalColumn = 1;
@@ -46,6 +49,15 @@ bool Tables::ColumnShown(int k) const {
   }
   if (CurrentTab == ScheduleTab) return i < league.ScheduleItems.size() && league.ScheduleItems[i] == '*';
   return false;
+}
+
+std::vector<char> Tables::ShownColumns() const {
+  int columns = TeamColumnCount;
+  if (CurrentTab >= PlayersTab && CurrentTab <= CustomTab) columns = PlayerColumnCount;
+  if (CurrentTab == ScheduleTab) columns = ScheduleColumnCount;
+  std::vector<char> shown(static_cast<size_t>(columns) + 1, 0);
+  for (int k = 1; k <= columns; ++k) shown[static_cast<size_t>(k)] = ColumnShown(k);
+  return shown;
 }
 
 void Tables::PutCell(std::string_view text) {
@@ -189,8 +201,10 @@ void Tables::SizeColumns() {
   grid.FocusColumn = f;
 }
 
-void Tables::PrepareRows(int n) {
-  if (n > 0) {
+void Tables::PrepareRows(int n, std::shared_ptr<const RowSource> rows, int madeRows) {
+  if (n > 0 && rows) {
+    grid.SetRows(std::move(rows), std::max(n, madeRows));
+  } else if (n > 0) {
     grid.SetRowCount(n + 1);
     for (int r = 1; r <= n; ++r) grid.ClearRow(r);
   } else {
@@ -198,8 +212,21 @@ void Tables::PrepareRows(int n) {
     grid.ClearRow(1);
   }
   // The focus stays on a data row when the table shrinks.
-  if (grid.Row >= grid.RowCount()) grid.Row = grid.RowCount() - 1;
+  if (grid.Row > n) grid.Row = std::max(n, 1);
   if (grid.Row < 1) grid.Row = 1;
+}
+
+int Tables::RowOf(const TableRows& rows, std::string_view index) {
+  // Only the position's own decimal text names it ("7", not "07").
+  if (index.empty() || index.size() > 9 || index[0] == '0') return 0;
+  uint32_t wanted = 0;
+  for (char c : index) {
+    if (c < '0' || c > '9') return 0;
+    wanted = wanted * 10 + static_cast<uint32_t>(c - '0');
+  }
+  for (int r = 1; r <= rows.Count(); ++r)
+    if (rows.PositionAt(r) == wanted) return r;
+  return 0;
 }
 
 void Tables::MoveFocus(int col, int row) {

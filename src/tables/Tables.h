@@ -3,6 +3,7 @@
 // state, header building, the refresh sequence, column sizing and row
 // selection; the standings and player builders fill the rows.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "tables/Grid.h"
 #include "tables/PlayerFigures.h"
 #include "tables/RowList.h"
+#include "tables/TableRows.h"
 
 namespace scv {
 
@@ -58,7 +60,8 @@ class TableHost {
 class Tables {
  public:
   Tables(DataStore& store, Grid& grid, Progress& progress, TableHost& host);
-  // Gives the store's schedule-switch hook back as it was.
+  // Gives the store's schedule-switch hook back as it was, and takes back
+  // the rows it handed the grid, which read the store's lists.
   ~Tables();
   Tables(const Tables&) = delete;
   Tables& operator=(const Tables&) = delete;
@@ -83,11 +86,19 @@ class Tables {
   // Offers the next logical column of the current row.
   void PutCell(std::string_view text);
   bool ColumnShown(int logicalColumn) const;
+  // ColumnShown of every logical column of the current tab, as the row
+  // sources keep it (index 0 unused).
+  std::vector<char> ShownColumns() const;
 
   void BuildHeaders();
   void ShowTable();
   void SizeColumns();
-  void PrepareRows(int n);
+  // Sets the grid's rows for n data rows: empty ones, or made by rows (which
+  // may make more than n, as the player tables' totals row).
+  void PrepareRows(int n, std::shared_ptr<const RowSource> rows = nullptr, int madeRows = 0);
+  // The data row whose record position reads as `index` (a stored CurTeam,
+  // CurPlayer or CurGame), or 0.
+  static int RowOf(const TableRows& rows, std::string_view index);
   // Moves the grid's focus; runs TableSelectCell for the new cell.
   void MoveFocus(int col, int row);
   void TableSelectCell(int col, int row);
@@ -107,7 +118,7 @@ class Tables {
   void ClearScheduleFilter();
   void SetScheduleFilter(std::string_view team, std::string_view umpire);
   // Whether the schedule filter lets the game through.
-  bool ScheduleFilterPasses(const GameRecord& game) const;
+  bool ScheduleFilterPasses(const GameView& game) const;
   // The schedule table shows no game (the game window then opens empty and
   // its OK adds a game).
   bool ScheduleEmpty() const { return Rows.Empty(); }

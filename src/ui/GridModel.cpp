@@ -20,7 +20,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return QVariant();
   switch (role) {
     case Qt::DisplayRole:
-      return Decode(grid_.Cell(index.column(), GridRow(index.row())));
+      return Decode(grid_.CellView(index.column(), GridRow(index.row())));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     default:
@@ -30,7 +30,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal) return QVariant();
-  if (role == Qt::DisplayRole) return Decode(grid_.Cell(section, 0));
+  if (role == Qt::DisplayRole) return Decode(grid_.CellView(section, 0));
   if (role == Qt::ToolTipRole && section >= 0 && static_cast<size_t>(section) < grid_.HeaderNames.size())
     return Decode(grid_.HeaderNames[static_cast<size_t>(section)]).trimmed();
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

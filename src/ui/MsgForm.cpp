@@ -39,15 +39,18 @@ void MsgForm::SetMax(int max) {
 
 void MsgForm::Step() {
   if (!running_) return;
-  ++value_;
+  // Checking the clock on every step would cost more than the step.
+  if ((++value_ & 31) != 0) return;
   if (!shown_) {
-    // Checking the clock on every step would cost more than the step.
-    if ((value_ & 31) == 0 && clock_.elapsed() >= kShowAfterMs) ShowNow();
-    return;
+    if (clock_.elapsed() >= kShowAfterMs) ShowNow();
+  } else if (sincePaint_.elapsed() >= kPaintEveryMs) {
+    Repaint();
   }
-  // The gauge repaints itself only when the bar visibly grows.
-  gauge_->setValue(std::min(value_, gauge_->maximum()));
-  if ((value_ & 31) == 0 && sincePaint_.elapsed() >= 100) Repaint();
+}
+
+QProgressBar* MsgForm::Gauge() {
+  if (running_) gauge_->setValue(std::min(value_, gauge_->maximum()));
+  return gauge_;
 }
 
 void MsgForm::Finish() {

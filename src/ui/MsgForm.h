@@ -1,7 +1,9 @@
 #pragma once
 // The progress window (TMsgForm) shown while a table is built. A quick build
 // never shows it: it appears only for a long build (many steps, or once the
-// build has taken a noticeable time), and repaints only now and then.
+// build has taken a noticeable time). The gauge moves about thirty times a
+// second, whatever the number of steps: setting its value repaints it and
+// measures its text, which would cost more than a step.
 #include <QElapsedTimer>
 #include <QWidget>
 
@@ -15,10 +17,13 @@ class MsgForm : public QWidget, public Progress {
   Q_OBJECT
 
  public:
-  // A build of more steps than this shows the window at once.
-  static constexpr int kShowAtSteps = 2000;
+  // A build of more steps than this shows the window at once (more than a
+  // table of the largest list takes: those are quick enough without).
+  static constexpr int kShowAtSteps = 1 << 20;
   // Otherwise it shows once the build has run this long.
   static constexpr int kShowAfterMs = 300;
+  // The gauge's value is set, and the window painted, at most this often.
+  static constexpr int kPaintEveryMs = 33;
 
   explicit MsgForm(QWidget* parent);
 
@@ -27,7 +32,8 @@ class MsgForm : public QWidget, public Progress {
   void Step() override;
   void Finish() override;
 
-  QProgressBar* Gauge() const { return gauge_; }
+  // The gauge, brought up to the steps taken so far.
+  QProgressBar* Gauge();
   // Whether the running build has shown the window.
   bool Shown() const { return shown_; }
 
