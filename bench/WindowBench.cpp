@@ -1,8 +1,8 @@
 // The main window on the offscreen platform over a league of 999, 9,999 and
 // 99,999 games: start-up to the first table (the Schedule tab), the switch
 // from Teams to Schedule, and Update OK on one game with the table shown
-// again. The start-up is also timed as a whole process (this program run
-// with --show DIR), which gives its processor time and peak memory.
+// again; and a player tab of up to 9,999 players. The start-up is also timed as a whole process (this program
+// run with --show DIR), which gives its processor time and peak memory.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -89,6 +89,28 @@ void TabSwitch(benchmark::State& state) {
   }
 }
 BENCHMARK(TabSwitch)->Arg(999)->Arg(9999)->Arg(99999)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// The Players tab of a team of 99, 999 and 9,999 players, shown from the
+// Teams tab with the figures derived anew (as after a player was changed).
+void PlayerTab(benchmark::State& state) {
+  const std::string dir = scv::bench::NewBenchDir();
+  scv::bench::LeagueSize size;
+  size.players = static_cast<int>(state.range(0));
+  scv::bench::WriteLeague(dir, size);
+  scv::AppWindows windows(QString::fromStdString(dir));
+  ShowAndPaint(windows);
+  QTabBar* tabs = windows.window.BottomTab();
+  for (auto _ : state) {
+    state.PauseTiming();
+    tabs->setCurrentIndex(scv::TeamsTab);
+    Paint(windows);
+    windows.form->tables.Cache.Invalidate();
+    state.ResumeTiming();
+    tabs->setCurrentIndex(scv::PlayersTab);
+    Paint(windows);
+  }
+}
+BENCHMARK(PlayerTab)->Arg(99)->Arg(999)->Arg(9999)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // The game window, closed with OK after the home score was changed.
 class ScoreChanger : public scv::GameFormView {

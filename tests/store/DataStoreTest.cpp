@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include "store/DataStore.h"
+#include "store/ListFile.h"
 #include "store/Messages.h"
 #include "support/TempData.h"
 
@@ -369,6 +370,61 @@ TEST(DataStore, FullDiskNeverReplacesAListWithACutOffOne) {
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Y1L1.Teams")));
   EXPECT_EQ(data.Snapshot(), before);
+}
+
+// Bulk writing (the import's): new lists reach their names unsynced, a list
+// that replaces another goes the safe way, and a failing write still leaves
+// no cut-off list and no temporary file behind.
+TEST(DataStore, BulkWritesKeepEveryFileWholeOldOrNew) {
+  TempData data;
+  data.Write("Baseball.Years", {"Y|0||1||||", "|2026|Season|1|"});
+  data.Write("Y1.Leagues", {"L|", "|1|Majors|1|", "|2|Minors||"});
+  data.Write("Y1L1.Teams", {"T|", "|1|Tigers|||||"});
+  bool deferred = true;
+  QString error;
+  ASSERT_TRUE(
+      WriteListFile(data.Path("Y1L1.Teams"), {"T|", "|1|Lions|||||"}, error, FileSync::Deferred, &deferred));
+  EXPECT_FALSE(deferred);  // it replaced a file
+  EXPECT_EQ(data.Read("Y1L1.Teams"), "T|\r\n|1|Lions|||||\r\n");
+
+  RecordingMessages messages;
+  DataStore s(data.Dir(), &messages);
+  s.BulkWrites = true;
+  ASSERT_TRUE(s.LoadYears());
+  s.CurrentYear.CurLeague = "2";
+  ASSERT_TRUE(s.LoadTeams());
+  s.CurrentTeam = TeamRecord{"", "7", "Owls", "", "", "", ""};
+  s.AddTeam();
+  s.CurrentYear.CurLeague = "1";
+  ASSERT_TRUE(s.LoadTeams());  // writes the new Y1L2.Teams
+  EXPECT_EQ(data.Read("Y1L2.Teams"), "T|\r\n|7|Owls|||||\r\n");
+
+  // A new list that cannot be written whole leaves nothing of itself.
+  for (int i = 0; i < 20; ++i) {
+    s.CurrentTeam = TeamRecord{"", std::to_string(i), "A team with a long name", "1", "2", "", ""};
+    s.AddTeam();
+  }
+  s.TeamsKey = "Y1L3";
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool ok = s.SaveTeams();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(ok);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Y1L3.Teams")));
+  const auto files = data.Snapshot();
+  EXPECT_EQ(files.count("Y1L3.Teams"), 0u);
+  for (const auto& [name, bytes] : files) EXPECT_FALSE(QString::fromStdString(name).endsWith(".new")) << name;
+
+  // The years file is saved after the new lists reach the disk.
+  EXPECT_TRUE(s.SaveAll());
+  EXPECT_EQ(data.Read("Y1L3.Teams").substr(0, 5), "T|\r\n|");
+  EXPECT_NE(data.Read("Baseball.Years").find("2026"), std::string::npos);
 }
 
 TEST(DataStore, SaveIntoAPathThatIsNotADirectoryFailsAndReportsIt) {

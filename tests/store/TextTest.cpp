@@ -53,6 +53,10 @@ TEST(CodePage, EveryByteSurvivesDecodeAndEncode) {
   // Characters outside the code page become "?", one per character.
   EXPECT_EQ(Encode(QString::fromUtf8("a\xE4\xB8\xAD\xF0\x9F\x98\x80z")), "a??z");
   EXPECT_EQ(UpperCase("m\xFCller"), "M\xDCLLER");
+  // The exports' direct way to UTF-8 gives what the detour through Unicode does.
+  std::string utf8;
+  AppendUtf8(utf8, all);
+  EXPECT_EQ(QByteArray::fromStdString(utf8), Decode(all).toUtf8());
 }
 
 }  // namespace

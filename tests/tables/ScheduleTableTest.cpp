@@ -129,6 +129,28 @@ TEST_F(ScheduleTest, GamesEqualInEveryKeyPartFallToTheirPositionAsText) {
   EXPECT_EQ(Keys(), (Strings{"10", "2"}));
 }
 
+// The rows name their games by position and are made when read: read while
+// another league's games are in memory (an import moving on, with the window
+// repainting), they show their keys only, never that league's games, until
+// the table is built again.
+TEST_F(ScheduleTest, RowsReadWhileAnotherLeaguesGamesAreLoadedShowOnlyTheirKeys) {
+  data.Write("Y1.Leagues", {"L|", LeagueLine({.scheduleItems = kAllColumns}), LeagueLine({.name = "Other"})});
+  data.Write("Baseball.Years", {"Y|0||1||||", "|2024|Season|1|"});
+  WriteFourGames();
+  WriteGames({Game("20270101", "1000", "1", "1", "2")}, "Y1L2");
+  Open();
+  Show(ScheduleTab);
+  const Strings shown = Row(1);
+  store->CurrentYear.CurLeague = "2";
+  ASSERT_TRUE(store->LoadGames());
+  EXPECT_EQ(Keys(), (Strings{"3", "2", "4", "1"}));
+  for (int r = 1; r < grid.RowCount(); ++r) EXPECT_EQ(Row(r), Strings(shown.size())) << r;
+  store->CurrentYear.CurLeague = "1";
+  ASSERT_TRUE(store->LoadGames());
+  tables->ShowTable();
+  EXPECT_EQ(Row(1), shown);
+}
+
 TEST_F(ScheduleTest, CellsOfEveryColumn) {
   WriteLeague({.curGame = "1", .scheduleItems = kAllColumns});
   WriteLeagueLists();

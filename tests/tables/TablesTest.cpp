@@ -1,7 +1,9 @@
 #include "tables/TableFixture.h"
 
+#include <cstring>
 #include <numeric>
 
+#include "store/Text.h"
 #include "tables/RowList.h"
 
 namespace scv::test {
@@ -26,6 +28,28 @@ TEST(RowList, SortsOnceCaseInsensitivelyAndDropsDuplicates) {
   EXPECT_EQ(rows.Line(2), "a2");
   rows.Clear();
   EXPECT_EQ(rows.Count(), 0);
+}
+
+// Keys of digits, spaces and capitals are sorted by their bytes, others by
+// the case-folding order: both give the order SortLines gives.
+TEST(RowList, SortsKeysByBytesOnlyWhereThatIsTheSameOrder) {
+  for (const char* letters : {" 0123456789ABCZ", " 019Aab\xC9\xE9Z-"}) {
+    uint64_t seed = 7;
+    auto next = [&seed] {
+      return static_cast<size_t>((seed = seed * 6364136223846793005ull + 1442695040888963407ull) >> 33);
+    };
+    RowList rows;
+    Strings lines;
+    for (size_t position = 1; position <= 2000; ++position) {
+      std::string key(6, ' ');
+      for (char& c : key) c = letters[next() % std::strlen(letters)];
+      rows.Add(key, position);
+      lines.push_back(key + std::to_string(position));
+    }
+    SortLines(lines);
+    EXPECT_EQ(rows.Lines(), lines) << letters;
+    EXPECT_EQ(rows.Position(0), static_cast<size_t>(std::stoul(lines[0].substr(6)))) << letters;
+  }
 }
 
 TEST_F(FrameTest, ScheduleWithAllColumnsSplitsTheSpareWidthSevenWays) {
