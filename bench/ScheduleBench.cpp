@@ -97,7 +97,7 @@ void ListFieldTimes(benchmark::State& state) {
       store.Times.push_back(day.toString(QStringLiteral("yyyyMMdd")).toStdString() + time + "1");
   BlindMakeForm view;
   scv::MakeFormPresenter makeForm(store, view, messages);
-  makeForm.CurrentField = std::string(1, '1');  // g++ 12 warns falsely on assigning "1"
+  makeForm.CurrentField = "1";
   for (auto _ : state) makeForm.Refresh();
   state.SetItemsProcessed(state.iterations() * kTimes);
 }
