@@ -64,17 +64,24 @@ void AppendHtmlText(std::string& out, std::string_view cell) {
 template <class Format>
 QByteArray Rows(const Grid& grid, std::string_view begin, std::string_view separator, std::string_view end,
                 Format format) {
-  std::string out;
+  // Each row is made in a buffer of its own and added to the output, which
+  // is given room for them all once the first rows tell their length.
+  QByteArray out;
+  std::string line;
+  constexpr int kSampleRows = 64;
   for (int row = 0; row < grid.RowCount(); ++row) {
-    out += begin;
+    line.assign(begin);
     const std::vector<std::string>& cells = grid.RowCells(row);
     for (size_t col = 1; col < cells.size(); ++col) {
-      if (col > 1) out += separator;
-      format(out, row, cells[col]);
+      if (col > 1) line += separator;
+      format(line, row, cells[col]);
     }
-    out += end;
+    line += end;
+    out.append(line.data(), static_cast<qsizetype>(line.size()));
+    if (row + 1 == kSampleRows && grid.RowCount() > kSampleRows)
+      out.reserve(out.size() / kSampleRows * grid.RowCount() * 9 / 8);
   }
-  return QByteArray(out.data(), static_cast<qsizetype>(out.size()));
+  return out;
 }
 
 // A record named by a stored position, read without touching the current

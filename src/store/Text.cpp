@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 
 namespace scv {
 
@@ -210,20 +211,28 @@ std::string Encode(const QString& text) {
 }
 
 void AppendUtf8(std::string& out, std::string_view bytes) {
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out.push_back(ch);
-      continue;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    // Runs of ASCII, most of any text, go across whole.
+    size_t ascii = i;
+    for (uint64_t word; ascii + 8 <= bytes.size(); ascii += 8) {
+      std::memcpy(&word, bytes.data() + ascii, 8);
+      if (word & 0x8080808080808080ull) break;
     }
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    out.append(bytes.data() + i, ascii - i);
+    if (ascii == bytes.size()) break;
+    const auto c = static_cast<unsigned char>(bytes[ascii]);
     const char16_t u = c < 0xA0 ? kHigh[c - 0x80] : c;
     if (u < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (u >> 6)));
+      const char two[2] = {static_cast<char>(0xC0 | (u >> 6)), static_cast<char>(0x80 | (u & 0x3F))};
+      out.append(two, 2);
     } else {
-      out.push_back(static_cast<char>(0xE0 | (u >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((u >> 6) & 0x3F)));
+      const char three[3] = {static_cast<char>(0xE0 | (u >> 12)), static_cast<char>(0x80 | ((u >> 6) & 0x3F)),
+                             static_cast<char>(0x80 | (u & 0x3F))};
+      out.append(three, 3);
     }
-    out.push_back(static_cast<char>(0x80 | (u & 0x3F)));
+    i = ascii + 1;
   }
 }
 

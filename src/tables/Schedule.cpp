@@ -1,6 +1,7 @@
 #include "tables/Schedule.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include <QLocale>
 
@@ -154,7 +155,15 @@ std::string TimeCell(std::string_view time) {
   const auto t = GameTime(time);
   if (!t) return " ";
   const int hour = t->hour() % 12 == 0 ? 12 : t->hour() % 12;
-  return " " + std::to_string(hour) + ":" + ZeroPadded(t->minute(), 2) + (t->hour() < 12 ? " a" : " p");
+  // " 6:30 p": built in place, as every row of a table makes one.
+  char text[12] = {' '};
+  char* p = std::to_chars(text + 1, text + sizeof text, hour).ptr;
+  *p++ = ':';
+  *p++ = static_cast<char>('0' + t->minute() / 10);
+  *p++ = static_cast<char>('0' + t->minute() % 10);
+  *p++ = ' ';
+  *p++ = t->hour() < 12 ? 'a' : 'p';
+  return std::string(text, static_cast<size_t>(p - text));
 }
 
 }  // namespace scv

@@ -1,5 +1,6 @@
 #include "tables/TableRows.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "store/DataStore.h"
@@ -13,10 +14,13 @@ constexpr size_t kMaxCellText = 40;
 
 void CellPlacer::Put(std::string_view a, std::string_view b) {
   if (Wanted() && next_ < cells_.size()) {
-    std::string& cell = cells_[next_];
     a = a.substr(0, kMaxCellText);
-    cell.assign(a);
-    cell.append(b.substr(0, kMaxCellText - a.size()));
+    b = b.substr(0, kMaxCellText - a.size());
+    // One copy into the cell's own room (kept from the row read before).
+    std::string& cell = cells_[next_];
+    cell.resize(a.size() + b.size());
+    std::copy(a.begin(), a.end(), cell.begin());
+    std::copy(b.begin(), b.end(), cell.begin() + static_cast<std::ptrdiff_t>(a.size()));
     ++next_;
   }
   ++logical_;
