@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <map>
 #include <vector>
 
 namespace scv::bench {
@@ -332,6 +333,16 @@ LeagueSize ScheduleLeague(int games, int tab) {
   size.tab = tab;
   size.allScheduleColumns = true;
   return size;
+}
+
+const std::string& ScheduleLeagueDir(int games) {
+  static std::map<int, std::string> dirs;
+  std::string& dir = dirs[games];
+  if (dir.empty()) {
+    dir = NewBenchDir();
+    WriteLeague(dir, ScheduleLeague(games));
+  }
+  return dir;
 }
 
 bool WriteLeague(const std::string& dir, const LeagueSize& size, uint64_t seed) {

@@ -62,6 +62,10 @@ struct LeagueSize {
 // and `games` games with all twenty schedule columns shown, on `tab`.
 LeagueSize ScheduleLeague(int games, int tab = 7);
 
+// A directory holding ScheduleLeague(games), written on first use and kept
+// while the program runs.
+const std::string& ScheduleLeagueDir(int games);
+
 // Writes the league's list files into dir (which exists); false when a file
 // cannot be written.
 bool WriteLeague(const std::string& dir, const LeagueSize& size, uint64_t seed = 1);

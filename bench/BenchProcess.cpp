@@ -1,5 +1,6 @@
 #include "BenchProcess.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "BenchData.h"
@@ -15,6 +16,20 @@ ProcessRun RunProcess(const std::vector<std::string>& argv, const std::string& o
   std::ifstream in(report);
   in >> run.WallSeconds >> run.CpuSeconds >> run.PeakKb >> run.Status;
   return run;
+}
+
+void TimeRuns(benchmark::State& state, const std::vector<std::string>& argv, const std::string& outPath) {
+  double cpu = 0;
+  long peak = 0;
+  for (auto _ : state) {
+    const ProcessRun run = RunProcess(argv, outPath);
+    if (run.Status != 0) state.SkipWithError("the program failed");
+    state.SetIterationTime(run.WallSeconds);
+    cpu += run.CpuSeconds;
+    peak = std::max(peak, run.PeakKb);
+  }
+  state.counters["cpu_ms"] = benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
+  state.counters["peak_MB"] = static_cast<double>(peak) / 1024;
 }
 
 }  // namespace scv::bench

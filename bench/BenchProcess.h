@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 namespace scv::bench {
 
 struct ProcessRun {
@@ -19,5 +21,11 @@ struct ProcessRun {
 // Runs argv[0] (searched on PATH) with its standard output going to outPath
 // and its standard error to /dev/null, and waits for it.
 ProcessRun RunProcess(const std::vector<std::string>& argv, const std::string& outPath = "/dev/null");
+
+// Runs the program once an iteration (a benchmark with UseManualTime): the
+// iteration's time is the run's wall time, and the counters give the
+// processor time a run took and the largest peak memory of all runs.
+void TimeRuns(benchmark::State& state, const std::vector<std::string>& argv,
+              const std::string& outPath = "/dev/null");
 
 }  // namespace scv::bench

@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <map>
+#include <functional>
 #include <memory>
 
 #include <QApplication>
@@ -19,15 +19,7 @@
 
 namespace {
 
-const std::string& LeagueDir(int games) {
-  static std::map<int, std::string> dirs;
-  std::string& dir = dirs[games];
-  if (dir.empty()) {
-    dir = scv::bench::NewBenchDir();
-    scv::bench::WriteLeague(dir, scv::bench::ScheduleLeague(games));
-  }
-  return dir;
-}
+const std::string& LeagueDir(int games) { return scv::bench::ScheduleLeagueDir(games); }
 
 // Shows the window and waits until it has painted.
 void ShowAndPaint(scv::AppWindows& windows) {
@@ -59,34 +51,30 @@ std::string ThisProgram() {
 }
 
 void StartUpProcess(benchmark::State& state) {
-  const std::string& dir = LeagueDir(static_cast<int>(state.range(0)));
-  double cpu = 0;
-  long peak = 0;
-  for (auto _ : state) {
-    const auto run = scv::bench::RunProcess({ThisProgram(), "--show", dir});
-    if (run.Status != 0) state.SkipWithError("the window did not start");
-    state.SetIterationTime(run.WallSeconds);
-    cpu += run.CpuSeconds;
-    peak = std::max(peak, run.PeakKb);
-  }
-  state.counters["cpu_ms"] = benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
-  state.counters["peak_MB"] = static_cast<double>(peak) / 1024;
+  scv::bench::TimeRuns(state, {ThisProgram(), "--show", LeagueDir(static_cast<int>(state.range(0)))});
 }
 BENCHMARK(StartUpProcess)->Arg(999)->Arg(9999)->Arg(99999)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void TabSwitch(benchmark::State& state) {
-  const QString dir = QString::fromStdString(LeagueDir(static_cast<int>(state.range(0))));
-  scv::AppWindows windows(dir);
-  ShowAndPaint(windows);
+// Times the switch from the Teams tab to `tab`, painted; before runs
+// untimed before each switch.
+void TimeSwitch(benchmark::State& state, scv::AppWindows& windows, int tab,
+                const std::function<void()>& before) {
   QTabBar* tabs = windows.window.BottomTab();
   for (auto _ : state) {
     state.PauseTiming();
     tabs->setCurrentIndex(scv::TeamsTab);
     Paint(windows);
+    if (before) before();
     state.ResumeTiming();
-    tabs->setCurrentIndex(scv::ScheduleTab);
+    tabs->setCurrentIndex(tab);
     Paint(windows);
   }
+}
+
+void TabSwitch(benchmark::State& state) {
+  scv::AppWindows windows(QString::fromStdString(LeagueDir(static_cast<int>(state.range(0)))));
+  ShowAndPaint(windows);
+  TimeSwitch(state, windows, scv::ScheduleTab, nullptr);
 }
 BENCHMARK(TabSwitch)->Arg(999)->Arg(9999)->Arg(99999)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
@@ -99,16 +87,7 @@ void PlayerTab(benchmark::State& state) {
   scv::bench::WriteLeague(dir, size);
   scv::AppWindows windows(QString::fromStdString(dir));
   ShowAndPaint(windows);
-  QTabBar* tabs = windows.window.BottomTab();
-  for (auto _ : state) {
-    state.PauseTiming();
-    tabs->setCurrentIndex(scv::TeamsTab);
-    Paint(windows);
-    windows.form->tables.Cache.Invalidate();
-    state.ResumeTiming();
-    tabs->setCurrentIndex(scv::PlayersTab);
-    Paint(windows);
-  }
+  TimeSwitch(state, windows, scv::PlayersTab, [&windows] { windows.form->tables.Cache.Invalidate(); });
 }
 BENCHMARK(PlayerTab)->Arg(99)->Arg(999)->Arg(9999)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 

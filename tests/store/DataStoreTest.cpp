@@ -81,6 +81,28 @@ int WithReadOnlyDir(const QString& dir, const std::function<int()>& fn) {
   return result;
 }
 
+// Adds twenty teams of long names, more than 64 bytes of list.
+void AddLongTeams(DataStore& s) {
+  for (int i = 0; i < 20; ++i) {
+    s.CurrentTeam = TeamRecord{"", std::to_string(i), "A team with a long name", "1", "2", "", ""};
+    s.AddTeam();
+  }
+}
+
+// Runs save where files may not grow past 64 bytes, as on a full disk.
+bool OnFullDisk(const std::function<bool()>& save) {
+  struct rlimit saved {};
+  if (getrlimit(RLIMIT_FSIZE, &saved) != 0) return true;
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 64;
+  if (setrlimit(RLIMIT_FSIZE, &small) != 0) return true;
+  const bool ok = save();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  return ok;
+}
+
 TEST(DataStore, UnsavedChangesAreTheUsersWorkNotWhereTheUserWas) {
   TempData data;
   data.Write("Baseball.Years", {"Y|0||1|300|500|", "|2024|Spring|1|"});
@@ -351,21 +373,9 @@ TEST(DataStore, FullDiskNeverReplacesAListWithACutOffOne) {
   DataStore s(data.Dir(), &messages);
   ASSERT_TRUE(s.LoadYears());
   ASSERT_TRUE(s.LoadTeams());
-  for (int i = 0; i < 20; ++i) {
-    s.CurrentTeam = TeamRecord{"", std::to_string(i), "A team with a long name", "1", "2", "", ""};
-    s.AddTeam();
-  }
+  AddLongTeams(s);
   // Files may not grow past 64 bytes while the lists are saved.
-  struct rlimit saved {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 64;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool ok = s.SaveAll();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
-  EXPECT_FALSE(ok);
+  EXPECT_FALSE(OnFullDisk([&s] { return s.SaveAll(); }));
   EXPECT_TRUE(s.TeamsChanged);
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Y1L1.Teams")));
@@ -400,21 +410,9 @@ TEST(DataStore, BulkWritesKeepEveryFileWholeOldOrNew) {
   EXPECT_EQ(data.Read("Y1L2.Teams"), "T|\r\n|7|Owls|||||\r\n");
 
   // A new list that cannot be written whole leaves nothing of itself.
-  for (int i = 0; i < 20; ++i) {
-    s.CurrentTeam = TeamRecord{"", std::to_string(i), "A team with a long name", "1", "2", "", ""};
-    s.AddTeam();
-  }
+  AddLongTeams(s);
   s.TeamsKey = "Y1L3";
-  struct rlimit saved {};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 64;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool ok = s.SaveTeams();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previousHandler);
-  EXPECT_FALSE(ok);
+  EXPECT_FALSE(OnFullDisk([&s] { return s.SaveTeams(); }));
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Y1L3.Teams")));
   const auto files = data.Snapshot();

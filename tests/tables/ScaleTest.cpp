@@ -10,26 +10,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <sstream>
 
 #include "BenchData.h"
-#include "store/DataStore.h"
-#include "support/TempData.h"
 #include "tables/Columns.h"
 #include "tables/Schedule.h"
-#include "tables/Tables.h"
+#include "tables/TableFixture.h"
 
 namespace scv::test {
 namespace {
-
-class QuietHost : public TableHost {
- public:
-  void SetCaption(const std::string&) override {}
-  void SetCommands(const CommandState&) override {}
-  void GridChanged() override {}
-  void FocusGrid() override {}
-};
 
 struct Hash {
   uint64_t value = 1469598103934665603ull;
@@ -83,20 +72,14 @@ std::map<std::string, std::string> ReadGolden(const std::string& path) {
   return cases;
 }
 
-class ScaleTest : public ::testing::Test {
+class ScaleTest : public TableTest {
  protected:
   void SetUp() override { QLocale::setDefault(QLocale::c()); }
 
   void Open(const bench::LeagueSize& size) {
     tables.reset();
     ASSERT_TRUE(bench::WriteLeague(data.Dir().toStdString(), size));
-    store = std::make_unique<DataStore>(data.Dir());
-    ASSERT_TRUE(store->LoadYears());
-    tables = std::make_unique<Tables>(*store, grid, progress, host);
-  }
-  void Show(int tab) {
-    tables->CurrentTab = tab;
-    tables->BuildHeaders();
+    TableTest::Open();
   }
   void Check(const std::string& name, bool cells = true) {
     const std::string got = Describe(grid, cells);
@@ -109,13 +92,6 @@ class ScaleTest : public ::testing::Test {
     ASSERT_NE(it, golden.end()) << name;
     EXPECT_EQ(got, it->second) << name;
   }
-
-  TempData data;
-  std::unique_ptr<DataStore> store;
-  Grid grid;
-  NullProgress progress;
-  QuietHost host;
-  std::unique_ptr<Tables> tables;
 };
 
 TEST_F(ScaleTest, StandingsOf999Teams) {
