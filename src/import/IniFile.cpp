@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
 #include <limits>
 
-#include <QFile>
-#include <QFileInfo>
-
+#include "store/ListFile.h"
 #include "store/Text.h"
 
 namespace scv {
@@ -71,38 +70,20 @@ bool IniFile::SameName(std::string_view a, std::string_view b) {
 
 bool IniFile::Load(const QString& path, QString& error) {
   Parse(std::string());
-  const QFileInfo info(path);
-  if (info.isDir()) {
-    error = QStringLiteral("it is a directory, not a file");
-    return false;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = file.errorString();
-    return false;
-  }
   std::string bytes;
-  if (file.size() > static_cast<qint64>(kMaxSize)) {
+  switch (ReadFileBytes(path, bytes, error)) {
+    case ReadResult::Missing:
+      error = QString::fromLocal8Bit(std::strerror(ENOENT));
+      return false;
+    case ReadResult::Failed:
+      return false;
+    case ReadResult::Read:
+      break;
+  }
+  if (bytes.size() > kMaxSize) {
     error = QStringLiteral("the file is too large");
     return false;
   }
-  bytes.resize(static_cast<size_t>(std::max<qint64>(file.size(), 0)));
-  qint64 got = 0;
-  for (;;) {
-    if (static_cast<size_t>(got) == bytes.size()) bytes.resize(bytes.size() + 65536);
-    const qint64 n = file.read(bytes.data() + got, static_cast<qint64>(bytes.size()) - got);
-    if (n < 0) {
-      error = file.errorString();
-      return false;
-    }
-    if (n == 0) break;
-    got += n;
-    if (static_cast<size_t>(got) > kMaxSize) {
-      error = QStringLiteral("the file is too large");
-      return false;
-    }
-  }
-  bytes.resize(static_cast<size_t>(got));
   Parse(std::move(bytes));
   return true;
 }

@@ -1,17 +1,23 @@
 #include "store/ListFile.h"
 
-#if defined(Q_OS_LINUX)
+#include <algorithm>
+
+#if !defined(_WIN32)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "store/FileLayer.h"
+#else
+#include <QSaveFile>
 #endif
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace scv {
 
@@ -49,6 +55,165 @@ ReadResult ReadListFile(const QString& path, List& lines, QString& error) {
   return result;
 }
 
+#if !defined(_WIN32)
+
+namespace {
+
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QByteArray DirectoryOf(const QByteArray& path) {
+  const qsizetype slash = path.lastIndexOf('/');
+  if (slash < 0) return QByteArrayLiteral(".");
+  return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
+}
+
+bool IsDirectory(const QByteArray& path) {
+  struct stat st {};
+  return ::stat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Why a file of path cannot be reached when the system says there is no
+// such file: its directory has gone (a removed or unmounted drive), or the
+// file alone is missing (an empty text then).
+QString MissingReason(const QByteArray& path) {
+  const QByteArray dir = DirectoryOf(path);
+  if (IsDirectory(dir)) return QString();
+  return QStringLiteral("the directory %1 does not exist").arg(QDir::toNativeSeparators(QFile::decodeName(dir)));
+}
+
+bool Failed(QString& error, const QString& reason) {
+  error = reason;
+  return false;
+}
+
+}  // namespace
+
+ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error) {
+  FileLayer& files = Files();
+  const QByteArray name = QFile::encodeName(path);
+  // Not blocking: a pipe under a list's name must not hang the program.
+  const int fd = files.Open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC, 0);
+  if (fd < 0) {
+    const int e = errno;
+    // A list whose directory has gone is not an empty list: saved later, it
+    // would replace the real one when the directory is back.
+    if (e == ENOENT && (error = MissingReason(name)).isEmpty()) return ReadResult::Missing;
+    if (e != ENOENT) error = Reason(e);
+    return ReadResult::Failed;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    error = S_ISDIR(st.st_mode) ? Reason(EISDIR) : QStringLiteral("it is not a regular file");
+    files.Close(fd);
+    return ReadResult::Failed;
+  }
+  std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)), '\0');
+  size_t got = 0;
+  for (;;) {
+    if (got == data.size()) data.resize(data.size() + 65536);  // grown since fstat
+    const ssize_t n = files.Read(fd, data.data() + got, data.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      error = Reason(errno);
+      files.Close(fd);
+      return ReadResult::Failed;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  files.Close(fd);
+  data.resize(got);
+  bytes = std::move(data);
+  return ReadResult::Read;
+}
+
+bool WriteListFile(const QString& path, const List& lines, QString& error, FileSync sync, bool* deferred) {
+  return WriteFileBytes(path, JoinLines(lines), error, sync, deferred);
+}
+
+bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync sync, bool* deferred) {
+  if (deferred) *deferred = false;
+  FileLayer& files = Files();
+  QByteArray target = QFile::encodeName(path);
+  struct stat st {};
+  bool exists = ::lstat(target.constData(), &st) == 0;
+  if (exists && S_ISLNK(st.st_mode)) {
+    // A link is written through: the file it names is replaced.
+    target = QFile::encodeName(QFileInfo(path).symLinkTarget());
+    exists = ::stat(target.constData(), &st) == 0;
+  }
+  if (exists && S_ISDIR(st.st_mode)) return Failed(error, Reason(EISDIR));
+  // A file the user made read-only is left alone.
+  if (exists && ::access(target.constData(), W_OK) != 0) return Failed(error, Reason(errno));
+
+  const QByteArray temporary = target + ".new";
+  const int flags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+  int fd = files.Open(temporary.constData(), flags, 0666);
+  if (fd < 0 && errno == EEXIST) {  // left by a save that was cut off
+    files.Unlink(temporary.constData());
+    fd = files.Open(temporary.constData(), flags, 0666);
+  }
+  if (fd < 0) {
+    const int e = errno;
+    const QString gone = e == ENOENT ? MissingReason(target) : QString();
+    return Failed(error, gone.isEmpty() ? Reason(e) : gone);
+  }
+  if (exists) ::fchmod(fd, st.st_mode & 07777);
+
+  // A new file may take its name unsynced (see FileSync::Deferred).
+  const bool unsynced = sync == FileSync::Deferred && !exists;
+  int failure = 0;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = files.Write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      failure = n < 0 ? errno : ENOSPC;
+      break;
+    }
+    done += static_cast<size_t>(n);
+  }
+  if (failure == 0 && !unsynced && files.Sync(fd) != 0) failure = errno;
+  // Some file systems report a failed write only here.
+  if (files.Close(fd) != 0 && failure == 0 && errno != EINTR) failure = errno;
+
+  if (failure == 0 && unsynced) {
+    if (files.Rename(temporary.constData(), target.constData(), true) == 0) {
+      if (deferred) *deferred = true;
+      return true;
+    }
+    failure = errno;
+    if (failure == EEXIST || failure == EINVAL || failure == ENOSYS) {
+      // The name was taken meanwhile, or the file system cannot tell: the
+      // file replaces another, so it reaches the disk first.
+      failure = 0;
+      fd = files.Open(temporary.constData(), O_RDONLY | O_CLOEXEC, 0);
+      if (fd < 0 || files.Sync(fd) != 0) failure = errno;
+      if (fd >= 0) files.Close(fd);
+    }
+  }
+  if (failure == 0 && files.Rename(temporary.constData(), target.constData(), false) == 0) return true;
+  if (failure == 0) failure = errno;
+  files.Unlink(temporary.constData());
+  const QString gone = failure == ENOENT ? MissingReason(target) : QString();
+  return Failed(error, gone.isEmpty() ? Reason(failure) : gone);
+}
+
+bool SyncFiles(const QString& dir, QString& error) {
+  FileLayer& files = Files();
+  // One flush of the whole file system costs about what one file's did.
+  const int fd = files.Open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  if (fd < 0 || files.SyncFileSystem(fd) != 0) {
+    error = Reason(errno);
+    if (fd >= 0) files.Close(fd);
+    return false;
+  }
+  files.Close(fd);
+  return true;
+}
+
+#else  // Windows: QSaveFile, and no file layer.
+
 ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error) {
   QFileInfo info(path);
   if (!info.exists()) return ReadResult::Missing;
@@ -66,85 +231,12 @@ ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error
   return ReadResult::Read;
 }
 
-namespace {
-
-#if defined(Q_OS_LINUX)
-enum class NewFile { Written, Exists, Failed };
-
-// A new file written whole under a temporary name and renamed, unsynced, in
-// as few calls to the system as it takes: thousands of them are written in
-// a row. Exists when the path names a file already (or the file system
-// cannot tell without replacing it): that one is written the safe way.
-NewFile WriteNewFile(const QString& path, const std::string& bytes, QString& error) {
-  const QByteArray target = QFile::encodeName(path);
-  const QByteArray temporary = target + ".new";
-  int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0 && errno == ENOENT) {
-    const QDir dir = QFileInfo(path).absoluteDir();
-    if (QDir().mkpath(dir.absolutePath()))
-      fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  }
-  if (fd < 0) {
-    error = QString::fromLocal8Bit(std::strerror(errno));
-    return NewFile::Failed;
-  }
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<size_t>(n);
-  }
-  const int writeErrno = done == bytes.size() ? 0 : (errno ? errno : ENOSPC);
-  if (::close(fd) != 0 && writeErrno == 0 && errno != EINTR) {
-    error = QString::fromLocal8Bit(std::strerror(errno));
-    ::unlink(temporary.constData());
-    return NewFile::Failed;
-  }
-  if (writeErrno != 0) {
-    error = QString::fromLocal8Bit(std::strerror(writeErrno));
-    ::unlink(temporary.constData());
-    return NewFile::Failed;
-  }
-  if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-    return NewFile::Written;
-  const int renameErrno = errno;
-  ::unlink(temporary.constData());
-  if (renameErrno == EEXIST || renameErrno == EINVAL || renameErrno == ENOSYS) return NewFile::Exists;
-  error = QString::fromLocal8Bit(std::strerror(renameErrno));
-  return NewFile::Failed;
-}
-#endif
-
-}  // namespace
-
 bool WriteListFile(const QString& path, const List& lines, QString& error, FileSync sync, bool* deferred) {
   return WriteFileBytes(path, JoinLines(lines), error, sync, deferred);
 }
 
-bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync sync, bool* deferred) {
+bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync, bool* deferred) {
   if (deferred) *deferred = false;
-#if defined(Q_OS_LINUX)
-  if (sync == FileSync::Deferred) {
-    switch (WriteNewFile(path, bytes, error)) {
-      case NewFile::Written:
-        if (deferred) *deferred = true;
-        return true;
-      case NewFile::Failed:
-        return false;
-      case NewFile::Exists:
-        break;
-    }
-  }
-#else
-  (void)sync;
-#endif
-  QFileInfo info(path);
-  QDir dir = info.absoluteDir();
-  if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
-    error = QStringLiteral("the directory %1 cannot be created").arg(QDir::toNativeSeparators(dir.absolutePath()));
-    return false;
-  }
   QSaveFile file(path);
   file.setDirectWriteFallback(false);
   if (!file.open(QIODevice::WriteOnly)) {
@@ -152,8 +244,6 @@ bool WriteFileBytes(const QString& path, const std::string& bytes, QString& erro
     return false;
   }
   const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  // commit() does not see a failure of the last buffered write (a full disk),
-  // so the data is flushed and checked before the rename.
   if (written != static_cast<qint64>(bytes.size()) || !file.flush()) {
     error = file.errorString();
     file.cancelWriting();
@@ -166,21 +256,8 @@ bool WriteFileBytes(const QString& path, const std::string& bytes, QString& erro
   return true;
 }
 
-bool SyncFiles(const QString& dir, QString& error) {
-#if defined(Q_OS_LINUX)
-  // One flush of the whole file system costs about what one file's did.
-  const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0 || ::syncfs(fd) != 0) {
-    error = QString::fromLocal8Bit(std::strerror(errno));
-    if (fd >= 0) ::close(fd);
-    return false;
-  }
-  ::close(fd);
-#else
-  (void)dir;
-  (void)error;
+bool SyncFiles(const QString&, QString&) { return true; }
+
 #endif
-  return true;
-}
 
 }  // namespace scv

@@ -17,7 +17,10 @@ List SplitLines(const std::string& bytes);
 std::string JoinLines(const List& lines);
 
 // Reads path into lines; on Failed, error holds the system's reason and lines
-// is left untouched.
+// is left untouched. A file is Missing only where its directory is there:
+// a list whose directory has gone (a drive removed) cannot be read, as it
+// is no empty list. Anything but a regular file (a directory, a pipe, a
+// device) cannot be read either.
 ReadResult ReadListFile(const QString& path, List& lines, QString& error);
 // The same for the file's bytes as they stand.
 ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error);
@@ -30,7 +33,10 @@ enum class FileSync {
 
 // Writes through a temporary file renamed over the old one: on failure the old
 // file is untouched, no temporary file remains and error holds the reason.
-// Creates the directory when it does not exist yet. With FileSync::Deferred a
+// A directory that does not exist is not made: a data directory that has
+// gone stays gone rather than coming back with only the lists of one save
+// in it. A file that is read-only is not replaced; a link is written
+// through to the file it names. With FileSync::Deferred a
 // file that did not exist is not synced before it is renamed, and *deferred
 // says so: a crash may then leave it damaged, but it was new, so nothing
 // written before refers to it. Whoever writes the file that does refer to it

@@ -430,10 +430,12 @@ TEST(DataStore, SaveIntoAPathThatIsNotADirectoryFailsAndReportsIt) {
   data.Write("plain-file", {"x"});
   RecordingMessages messages;
   DataStore s(data.Path("plain-file/sub"), &messages);
-  ASSERT_TRUE(s.LoadYears());
+  // A years file that cannot be reached is no empty one.
+  EXPECT_FALSE(s.LoadYears());
   EXPECT_FALSE(s.SaveAll());
-  ASSERT_EQ(messages.errors.size(), 1u);
+  ASSERT_EQ(messages.errors.size(), 2u);
   EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Baseball.Years")));
+  EXPECT_TRUE(messages.errors[1].contains(QStringLiteral("Baseball.Years")));
   EXPECT_EQ(data.Read("plain-file"), "x\r\n");
 }
 
