@@ -237,7 +237,10 @@ class QktImporter {
                    NamedRecord& buffer, char kind);
   // The added record is there (the list grew); else the import stops.
   bool Added(const List& list, size_t before);
-  void ImportNote(std::string_view value, char kind, const List& list);
+  // Copies the note the value names as the added record's note. False when
+  // it could not be written: the import stops there, as for a list (one
+  // error rather than one for every note after it on a full disk).
+  bool ImportNote(std::string_view value, char kind, const List& list);
   QString NotePath(const std::string& value);
 };
 
@@ -330,8 +333,8 @@ bool QktImporter::ImportLeague(int y, const Child& l) {
   league.CurGame.clear();
   const size_t before = store_.Leagues.size();
   store_.AddLeague();
-  if (!Added(store_.Leagues, before)) return false;
-  ImportNote(ini_.Value(l.section, "Note"), 'L', store_.Leagues);
+  if (!Added(store_.Leagues, before) || !ImportNote(ini_.Value(l.section, "Note"), 'L', store_.Leagues))
+    return false;
 
   if (!store_.LoadTeams()) return false;
   // Every number up to the count gets a team; those the file lacks are
@@ -355,8 +358,7 @@ bool QktImporter::ImportLeague(int y, const Child& l) {
     if (values[GameDate].empty()) continue;
     const size_t size = store_.Games.size();
     ImportGame(s, values);
-    if (!Added(store_.Games, size)) return false;
-    ImportNote(values[GameNote], 'G', store_.Games);
+    if (!Added(store_.Games, size) || !ImportNote(values[GameNote], 'G', store_.Games)) return false;
   }
   return true;
 }
@@ -377,9 +379,7 @@ bool QktImporter::ImportTeam(int section, const Children& players) {
     team.Mark = "+";
     store_.WriteTeam();
   }
-  ImportNote(ini_.Value(section, "Note"), 'T', store_.Teams);
-
-  if (!store_.LoadPlayers()) return false;
+  if (!ImportNote(ini_.Value(section, "Note"), 'T', store_.Teams) || !store_.LoadPlayers()) return false;
   const int64_t count = ini_.Count(section, "Last");
   for (const Child& p : players) {
     if (p.number > count) break;
@@ -388,8 +388,7 @@ bool QktImporter::ImportTeam(int section, const Children& players) {
     if (values[PlayerName].empty()) continue;
     const size_t size = store_.Players.size();
     ImportPlayer(values);
-    if (!Added(store_.Players, size)) return false;
-    ImportNote(values[PlayerNote], 'P', store_.Players);
+    if (!Added(store_.Players, size) || !ImportNote(values[PlayerNote], 'P', store_.Players)) return false;
   }
   return true;
 }
@@ -446,7 +445,7 @@ bool QktImporter::ImportNamed(const std::vector<Named>& records, List& list, voi
       buffer.Mark = "+";
       list.back() = Compose(buffer);
     }
-    ImportNote(named.note, kind, list);
+    if (!ImportNote(named.note, kind, list)) return false;
   }
   return true;
 }
@@ -459,31 +458,32 @@ bool QktImporter::Added(const List& list, size_t before) {
 
 // A note value names a file beside the QKT file; one that could reach
 // elsewhere ("/", "\", ":" or "..") is passed over like a missing file.
-void QktImporter::ImportNote(std::string_view value, char kind, const List& list) {
+bool QktImporter::ImportNote(std::string_view value, char kind, const List& list) {
   const std::string name(value.substr(0, 8));
   if (name.empty() || name.find_first_of(std::string_view("/\\:\0", 4)) != std::string::npos ||
       name.find("..") != std::string::npos)
-    return;
+    return true;
   const QString source = NotePath(name);
-  if (source.isEmpty()) return;
+  if (source.isEmpty()) return true;
   List lines;
   QString error;
   switch (ReadListFile(source, lines, error)) {
     case ReadResult::Missing:
-      return;
+      return true;
     case ReadResult::Failed:
+      // The import's own data is all there but this note: it goes on.
       messages_.Error(QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(source), error));
-      return;
+      return true;
     case ReadResult::Read:
       break;
   }
   std::string key;
-  if (!NoteKey(store_, kind, key)) return;
+  if (!NoteKey(store_, kind, key)) return true;
   const std::string file = NoteFileName(kind, key, FigureText(static_cast<int64_t>(list.size()) - 1));
-  if (file.empty()) return;
-  if (!store_.WriteDataFile(file, lines, error))
-    messages_.Error(
-        QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(store_.FilePath(file)), error));
+  if (file.empty() || store_.WriteDataFile(file, lines, error)) return true;
+  messages_.Error(
+      QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(store_.FilePath(file)), error));
+  return false;
 }
 
 // The note file of a value: value + ".QKN" in the QKT file's folder. Files

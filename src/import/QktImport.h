@@ -17,7 +17,7 @@ extern const char kQktTooManyRecords[];  // "The QKT file holds more records tha
 
 enum class ImportResult {
   Refused,  // nothing was added: wrong extension, unreadable file, counts too large
-  Stopped,  // a list could not be written or read part-way; the error has been shown
+  Stopped,  // a list or note could not be written, or a list read, part-way; the error has been shown
   Imported,
 };
 
