@@ -151,7 +151,7 @@ FieldForm::FieldForm(QWidget* parent) : QDialog(parent) {
 
   const auto forward = [this](Button button, void (FieldFormPresenter::*handler)()) {
     connect(buttons_[button], &QPushButton::clicked, this, [this, handler] {
-      if (presenter_) Guarded(this, [this, handler] { (presenter_->*handler)(); });
+      if (presenter_) Guarded(this, [this, handler] { Call(presenter_, handler); });
     });
   };
   forward(SetButton, &FieldFormPresenter::SetButtonClick);
@@ -331,7 +331,7 @@ MakeForm::MakeForm(QWidget* parent) : QDialog(parent) {
 
   const auto forward = [this](QAbstractButton* button, void (MakeFormPresenter::*handler)()) {
     connect(button, &QAbstractButton::clicked, this, [this, handler] {
-      if (presenter_) Guarded(this, [this, handler] { (presenter_->*handler)(); });
+      if (presenter_) Guarded(this, [this, handler] { Call(presenter_, handler); });
     });
   };
   forward(buttons_[AddButton], &MakeFormPresenter::AddButtonClick);

@@ -227,7 +227,7 @@ GameForm::GameForm(QWidget* parent) : QDialog(parent) {
 
 void GameForm::Forward(QPushButton* button, void (GameFormPresenter::*handler)()) {
   connect(button, &QPushButton::clicked, this, [this, handler] {
-    if (presenter_) Guarded(this, [this, handler] { (presenter_->*handler)(); });
+    if (presenter_) Guarded(this, [this, handler] { Call(presenter_, handler); });
   });
 }
 

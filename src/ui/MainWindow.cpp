@@ -298,7 +298,7 @@ void MainWindow::SetPresenter(MainForm* form) {
           [this](const QModelIndex& current, const QModelIndex&) { OnCurrentChanged(current); });
 
   auto wire = [this](Command command, void (MainForm::*method)()) {
-    SetCommandHandler(command, [this, method] { (form_->*method)(); });
+    SetCommandHandler(command, [this, method] { Call(form_, method); });
   };
   wire(Command::File, &MainForm::FileButtonClick);
   wire(Command::Year, &MainForm::YearButtonClick);

@@ -86,7 +86,7 @@ NoteForm::NoteForm(QWidget* parent)
 
   auto wire = [this](Button button, void (NoteFormPresenter::*method)()) {
     connect(buttons_[button], &QPushButton::clicked, this, [this, method] {
-      if (presenter_) Guarded([this, method] { (presenter_->*method)(); });
+      if (presenter_) Guarded([this, method] { Call(presenter_, method); });
     });
   };
   wire(SaveButton, &NoteFormPresenter::SaveButtonClick);

@@ -86,7 +86,7 @@ QWidget* SetupDialog::MakeCheckBoxes(const char* title, const std::vector<const 
 
 void SetupDialog::Forward(QPushButton* button, void (DisplaySetup::*handler)()) {
   connect(button, &QPushButton::clicked, this, [this, handler] {
-    if (presenter_) Guarded(this, [this, handler] { (presenter_->*handler)(); });
+    if (presenter_) Guarded(this, [this, handler] { Call(presenter_, handler); });
   });
 }
 
