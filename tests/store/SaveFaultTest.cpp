@@ -4,6 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "backup/Backup.h"
 #include "import/QktImport.h"
@@ -265,6 +273,69 @@ TEST(SaveFaults, FailedReadsChangeNothing) {
   EXPECT_EQ(s.Teams[1], "|1|Bears|||||");
   EXPECT_EQ(data.Read("Y1L1.Teams"), "T|\r\n|1|Tigers|5||||\r\n");
   EXPECT_TRUE(messages.errors.empty());
+}
+
+// A real file system that fills up: a small one mounted for the test (as
+// root; skipped elsewhere, or where mounting is not allowed).
+TEST(SaveFaults, FullFileSystemLeavesEveryListAsItWas) {
+  if (::geteuid() != 0) GTEST_SKIP() << "mounting a file system needs root";
+  QTemporaryDir mountPoint;
+  const QByteArray dir = QFile::encodeName(mountPoint.path());
+  if (::mount("tmpfs", dir.constData(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
+  struct Unmount {
+    QByteArray dir;
+    ~Unmount() { ::umount2(dir.constData(), MNT_DETACH); }
+  } unmount{dir};
+  auto write = [&](const char* name, const std::string& bytes) {
+    QFile file(mountPoint.filePath(QString::fromLatin1(name)));
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+  };
+  ASSERT_TRUE(write("Baseball.Years", "Y|0||1||||\r\n|2026|Season|1|\r\n"));
+  ASSERT_TRUE(write("Y1.Leagues", "L|\r\n|1|Majors|1|\r\n"));
+  ASSERT_TRUE(write("Y1L1.Teams", "T|\r\n|1|Tigers|||||\r\n"));
+  ASSERT_TRUE(write("Y1L1.Times", "2026060610001\r\n"));
+  FakeMessages messages;
+  DataStore s(mountPoint.path(), &messages);
+  ASSERT_TRUE(s.LoadYears() && s.LoadTeams() && s.LoadGames() && s.LoadTimes());
+  s.CurrentTeam.Won = "5";
+  ASSERT_TRUE(s.WriteTeam());
+  s.AddTime("2026060710002");
+  s.YearsHeader.CurTab = "3";
+  // The rest of the space taken.
+  {
+    QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const std::string block(4096, 'x');
+    while (filler.write(block.data(), 4096) == 4096 && filler.flush()) {
+    }
+  }
+  auto lists = [&] {
+    Files files;
+    for (const QString& name : QDir(mountPoint.path()).entryList(QDir::Files))
+      if (name != QStringLiteral("filler")) {
+        QFile file(mountPoint.filePath(name));
+        if (file.open(QIODevice::ReadOnly)) files[name.toStdString()] = file.readAll().toStdString();
+      }
+    return files;
+  };
+  const Files before = lists();
+
+  EXPECT_FALSE(s.SaveAll());
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_TRUE(
+      messages.errors[0].contains(QDir::toNativeSeparators(mountPoint.filePath(QStringLiteral("Y1L1")))))
+      << messages.errors[0].toStdString();
+  EXPECT_TRUE(messages.errors[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+  EXPECT_EQ(lists(), before);
+
+  ASSERT_TRUE(QFile::remove(mountPoint.filePath(QStringLiteral("filler"))));
+  ASSERT_TRUE(s.SaveAll());
+  const Files after = lists();
+  EXPECT_EQ(after.at("Y1L1.Teams"), "T|\r\n|1|Tigers|5||||\r\n");
+  EXPECT_EQ(after.at("Y1L1.Times"), "2026060610001\r\n2026060710002\r\n");
+  EXPECT_EQ(after.at("Baseball.Years"), "Y|3||1||||\r\n|2026|Season|1|\r\n");
 }
 
 }  // namespace
