@@ -1,15 +1,23 @@
 // Every table over a data directory the input gives: the years, leagues,
 // teams, two teams' players, games, fields and umpires files. Each tab is
 // built and every cell read, the schedule also filtered, and each table
-// exported in every format.
+// exported in every format; then the game window shows the current game and
+// stores it.
 #include <cstddef>
 #include <cstdint>
+
+#include <array>
+#include <optional>
 
 #include <QDateTime>
 
 #include "FuzzInput.h"
 #include "cli/Export.h"
+#include "dialogs/PickList.h"
+#include "schedule/GameForm.h"
+#include "schedule/ScheduleListBox.h"
 #include "store/DataStore.h"
+#include "support/FakeViews.h"
 #include "tables/Tables.h"
 
 namespace {
@@ -20,6 +28,32 @@ class Host : public scv::TableHost {
   void SetCommands(const scv::CommandState&) override {}
   void GridChanged() override {}
   void FocusGrid() override {}
+};
+
+// The game window: shown once, its date and time as filled in, its pick
+// buttons each used once (the pick list cancelled), then OK.
+class GameWindow : public scv::GameFormView {
+ public:
+  scv::GameFormPresenter* form = nullptr;
+  std::array<std::string, BoxCount> text;
+  bool pm = false;
+  std::optional<scv::GameResult> closed;
+  void SetCaption(const std::string&) override {}
+  void SetText(Box box, const std::string& t) override { text[box] = t; }
+  std::string Text(Box box) const override { return text[box]; }
+  void SetPm(bool p) override { pm = p; }
+  bool Pm() const override { return pm; }
+  void SetRow(int, const std::string&, const std::string&) override {}
+  void SetMakeEnabled(bool) override {}
+  void FocusYear() override {}
+  void FocusOk() override {}
+  scv::GameResult Exec() override {
+    closed.reset();
+    for (int slot = 0; slot < scv::ScheduleListBox::SlotCount; ++slot) form->PickButtonClick(slot);
+    form->OkButtonClick();
+    return closed.value_or(scv::GameResult::Cancel);
+  }
+  void Close(scv::GameResult result) override { closed = result; }
 };
 
 const char* const kFiles[] = {"Baseball.Years", "Y1.Leagues", "Y1L1.Teams",  "Y1L1T1.Players",
@@ -66,5 +100,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tables.BuildHeaders();
   ReadEveryCell(grid);
   Export(store, grid);
+
+  test::FakeListView list;
+  test::FakeNameView name;
+  test::FakeMessages messages;
+  test::FakeHelpView help;
+  PickList pickList(list, name, messages, help);
+  ScheduleListBox picker(store, pickList);
+  GameWindow view;
+  GameFormPresenter form(store, tables, picker, view, messages, help);
+  view.form = &form;
+  form.Run();
+  ReadEveryCell(grid);
   return 0;
 }
