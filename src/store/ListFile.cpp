@@ -142,7 +142,10 @@ bool WriteFileBytes(const QString& path, const std::string& bytes, QString& erro
     target = QFile::encodeName(QFileInfo(path).symLinkTarget());
     exists = ::stat(target.constData(), &st) == 0;
   }
-  if (exists && S_ISDIR(st.st_mode)) return Failed(error, Reason(EISDIR));
+  // Nothing but a regular file is replaced: a link to a device or a pipe
+  // would otherwise put a file in the device's place.
+  if (exists && !S_ISREG(st.st_mode))
+    return Failed(error, S_ISDIR(st.st_mode) ? Reason(EISDIR) : QStringLiteral("it is not a regular file"));
   // A file the user made read-only is left alone.
   if (exists && ::access(target.constData(), W_OK) != 0) return Failed(error, Reason(errno));
 

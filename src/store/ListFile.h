@@ -35,8 +35,8 @@ enum class FileSync {
 // file is untouched, no temporary file remains and error holds the reason.
 // A directory that does not exist is not made: a data directory that has
 // gone stays gone rather than coming back with only the lists of one save
-// in it. A file that is read-only is not replaced; a link is written
-// through to the file it names. With FileSync::Deferred a
+// in it. A file that is read-only is not replaced, nor anything but a
+// regular file; a link is written through to the file it names. With FileSync::Deferred a
 // file that did not exist is not synced before it is renamed, and *deferred
 // says so: a crash may then leave it damaged, but it was new, so nothing
 // written before refers to it. Whoever writes the file that does refer to it

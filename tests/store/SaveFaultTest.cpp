@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -273,6 +274,37 @@ TEST(SaveFaults, FailedReadsChangeNothing) {
   EXPECT_EQ(s.Teams[1], "|1|Bears|||||");
   EXPECT_EQ(data.Read("Y1L1.Teams"), "T|\r\n|1|Tigers|5||||\r\n");
   EXPECT_TRUE(messages.errors.empty());
+}
+
+// A pipe under a list's name is not read (that would hang the program), and
+// a link to one is not replaced by a file.
+TEST(SaveFaults, PipesAreNeitherReadNorReplaced) {
+  TempData data, elsewhere;
+  data.Write("Baseball.Years", {"Y|0||1||||", "|2026|Season|1|"});
+  data.Write("Y1.Leagues", {"L|", "|1|Majors|1|", "|2|Minors|1|"});
+  data.Write("Y1L1.Teams", {"T|", "|1|Tigers|||||"});
+  const QByteArray pipe = QFile::encodeName(elsewhere.Path("pipe"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(data.Path("Y1L2.Teams")).constData(), 0600), 0);
+  ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+  FakeMessages messages;
+  DataStore s(data.Dir(), &messages);
+  ASSERT_TRUE(s.LoadYears() && s.LoadTeams());
+  s.CurrentYear.CurLeague = "2";
+  EXPECT_FALSE(s.LoadTeams());
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_TRUE(messages.errors[0].contains(QStringLiteral("Y1L2.Teams: it is not a regular file")));
+
+  s.CurrentYear.CurLeague = "1";
+  s.CurrentTeam.Won = "5";
+  ASSERT_TRUE(s.WriteTeam());
+  ASSERT_TRUE(QFile::remove(data.Path("Y1L1.Teams")) &&
+              QFile::link(elsewhere.Path("pipe"), data.Path("Y1L1.Teams")));
+  EXPECT_FALSE(s.SaveAll());
+  ASSERT_EQ(messages.errors.size(), 2u);
+  EXPECT_TRUE(messages.errors[1].contains(QStringLiteral("Y1L1.Teams: it is not a regular file")));
+  struct stat st {};
+  EXPECT_TRUE(::stat(pipe.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+  EXPECT_EQ(QDir(elsewhere.Dir()).entryList(QDir::Files | QDir::System), QStringList{QStringLiteral("pipe")});
 }
 
 // A real file system that fills up: a small one mounted for the test (as
