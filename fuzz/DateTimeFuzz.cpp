@@ -7,11 +7,7 @@
 #include "FuzzInput.h"
 #include "schedule/BoxDateTime.h"
 
-namespace {
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-}  // namespace
+using scv::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scv;

@@ -16,6 +16,11 @@
 
 namespace scv::fuzz {
 
+// A property every input must keep: a crash for the fuzzer when it does not.
+inline void Check(bool ok) {
+  if (!ok) __builtin_trap();
+}
+
 // The input cut at each line "@@@" into at most n parts (the last part
 // keeps any further marks); parts the input lacks are empty. Seed files are
 // text, one file after the other.

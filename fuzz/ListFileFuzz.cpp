@@ -8,11 +8,7 @@
 #include "store/DataStore.h"
 #include "store/Text.h"
 
-namespace {
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-}  // namespace
+using scv::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scv;

@@ -9,11 +9,7 @@
 #include "notes/NoteFile.h"
 #include "notes/NoteForm.h"
 
-namespace {
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-}  // namespace
+using scv::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace scv;

@@ -7,19 +7,18 @@
 
 #include <QByteArray>
 
+#include "FuzzInput.h"
 #include "store/Records.h"
 #include "store/Text.h"
+
+using scv::fuzz::Check;
 
 namespace {
 
 template <class Parse>
 void RoundTrip(std::string_view line, Parse parse) {
   const std::string once = scv::Compose(parse(line));
-  if (scv::Compose(parse(once)) != once) __builtin_trap();
-}
-
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
+  Check(scv::Compose(parse(once)) == once);
 }
 
 }  // namespace

@@ -13,11 +13,9 @@
 #include "store/Text.h"
 #include "support/FakeViews.h"
 
-namespace {
+using scv::fuzz::Check;
 
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
+namespace {
 
 class View : public scv::MakeFormView {
  public:

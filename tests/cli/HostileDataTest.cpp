@@ -16,6 +16,7 @@
 #include "notes/NoteForm.h"
 #include "print/TablePrint.h"
 #include "shell/MainForm.h"
+#include "support/CountingEngine.h"
 #include "support/FakeViews.h"
 #include "support/HostileData.h"
 #include "support/TempData.h"
@@ -44,33 +45,6 @@ CliRun Cli(const TempData& data, QStringList args) {
   return run;
 }
 
-// Pages of 40 lines: the caption, a blank line, the headings, 37 rows.
-class NullEngine : public PrintEngine {
- public:
-  int pages = 0, lines = 0;
-  bool Execute(const PageEvent& printPage, QString&) override {
-    do {
-      ++pages;
-      lines = 0;
-    } while (printPage(*this) && pages < 100000);
-    return true;
-  }
-  void ClearTabs() override {}
-  void SetFont(const std::string&, double) override {}
-  double PageWidth() const override { return 8.5; }
-  void SetTab(double, Justify, double, int, int, int) override {}
-  void Home() override {}
-  void Bold(bool) override {}
-  void PrintCenter(const std::string&, double) override {}
-  void NewLine() override { ++lines; }
-  void SetTabShade(int) override {}
-  int TabShade() const override { return 0; }
-  void PrintTabs(const std::string&) override {}
-  int LinesLeft() const override { return 40 - lines; }
-  void BeforeSetup() override {}
-  void AfterSetup() override {}
-};
-
 // Every command of the main window over the directory, each dialog
 // cancelled; then Save writes the selection, and no other list.
 void RunMainWindow(const TempData& data) {
@@ -92,7 +66,7 @@ void RunMainWindow(const TempData& data) {
     form.BottomTabClick(tab);
     for (int r = 0; r < form.grid.RowCount(); ++r)
       for (int c = 0; c < form.grid.ColCount(); ++c) form.grid.CellView(c, r);
-    NullEngine engine;
+    CountingEngine engine(40);  // the caption, a blank line, the headings, 37 rows
     QString error;
     TablePrint print(form.grid, PrintFontOf(store.tableFont), "caption",
                      {PrintLines::Both, PrintShading::Both, 1});

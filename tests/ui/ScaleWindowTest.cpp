@@ -11,39 +11,12 @@
 #include "cli/Export.h"
 #include "print/TablePrint.h"
 #include "store/Text.h"
+#include "support/CountingEngine.h"
 #include "ui/AppWindows.h"
 #include "ui/UiSupport.h"
 
 namespace scv {
 namespace {
-
-// Keeps the text of every tab row printed; every page is long enough for all.
-class RowPrinter : public PrintEngine {
- public:
-  std::vector<std::string> rows;
-  bool Execute(const PageEvent& printPage, QString&) override {
-    while (printPage(*this)) {
-    }
-    return true;
-  }
-  void ClearTabs() override {}
-  void SetFont(const std::string&, double) override {}
-  double PageWidth() const override { return 8.5; }
-  void SetTab(double, Justify, double, int, int, int) override {}
-  void Home() override {}
-  void Bold(bool) override {}
-  void PrintCenter(const std::string&, double) override {}
-  void NewLine() override {}
-  void SetTabShade(int percent) override { shade_ = percent; }
-  int TabShade() const override { return shade_; }
-  void PrintTabs(const std::string& text) override { rows.push_back(text); }
-  int LinesLeft() const override { return 1000000; }
-  void BeforeSetup() override {}
-  void AfterSetup() override {}
-
- private:
-  int shade_ = 0;
-};
 
 TEST(ScaleWindowTest, WindowExportAndPrintAgreeCellForCellOn99999Games) {
   QTemporaryDir dir;
@@ -67,7 +40,7 @@ TEST(ScaleWindowTest, WindowExportAndPrintAgreeCellForCellOn99999Games) {
   };
 
   const QList<QByteArray> exported = ExportTsv(grid).split('\n');
-  RowPrinter printer;
+  test::CountingEngine printer;  // every page long enough for all rows
   TablePrint print(grid, {"System", 10}, app.form->WindowCaption(), {});
   QString error;
   ASSERT_TRUE(print.PrintCopies(printer, error));
