@@ -8,28 +8,15 @@
 #include <QTemporaryDir>
 
 #include "cli/CommandLine.h"
+#include "support/CliRun.h"
 #include "support/TempData.h"
 
 namespace scv {
 namespace {
 
+using test::CliResult;
+using test::RunCli;
 using test::TempData;
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-};
-
-CliResult RunCli(const QStringList& args) {
-  StartOptions options;
-  CliResult run;
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  run.status = RunCommandLine(args, QDir::tempPath(), options);
-  run.out = testing::internal::GetCapturedStdout();
-  run.err = testing::internal::GetCapturedStderr();
-  return run;
-}
 
 std::string ReadBytes(const QString& path) {
   QFile file(path);

@@ -5,6 +5,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Export.h"
+#include "support/CliRun.h"
 #include "support/TempData.h"
 #include "tables/Grid.h"
 
@@ -30,23 +31,6 @@ void WriteLeagueData(const TempData& data, const std::string& curTeam = "1") {
     player2 += (k == 2 ? "2" : "") + std::string("|");
   }
   data.Write("Y1L1T2.Players", {"P|", player1, player2});
-}
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-};
-
-CliResult RunCli(const QStringList& args, StartOptions* optionsOut = nullptr) {
-  StartOptions options;
-  CliResult run;
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  run.status = RunCommandLine(args, QDir::tempPath(), options);
-  run.out = testing::internal::GetCapturedStdout();
-  run.err = testing::internal::GetCapturedStderr();
-  if (optionsOut) *optionsOut = options;
-  return run;
 }
 
 TEST(CommandLine, ExportTeamsAsTsv) {

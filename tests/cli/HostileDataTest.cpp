@@ -16,6 +16,7 @@
 #include "notes/NoteForm.h"
 #include "print/TablePrint.h"
 #include "shell/MainForm.h"
+#include "support/CliRun.h"
 #include "support/CountingEngine.h"
 #include "support/FakeViews.h"
 #include "support/HostileData.h"
@@ -27,22 +28,10 @@ namespace {
 using Files = std::map<std::string, std::string>;
 using namespace std::string_literals;
 
-struct CliRun {
-  int status = 0;
-  std::string out, err;
-};
-
-CliRun Cli(const TempData& data, QStringList args) {
+CliResult Cli(const TempData& data, QStringList args) {
   args.prepend(data.Dir());
   args.prepend(QStringLiteral("--data-dir"));
-  StartOptions options;
-  CliRun run;
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  run.status = RunCommandLine(args, QDir::tempPath(), options);
-  run.out = testing::internal::GetCapturedStdout();
-  run.err = testing::internal::GetCapturedStderr();
-  return run;
+  return RunCli(args);
 }
 
 // Every command of the main window over the directory, each dialog
@@ -107,7 +96,7 @@ TEST(HostileData, EveryPartOfTheProgramRunsOverDamagedFiles) {
     for (const char* tab :
          {"teams", "players", "hitting", "running", "pitching", "fielding", "custom", "schedule"})
       for (const char* format : {"tsv", "csv", "html"}) {
-        const CliRun run = Cli(data, {"export", tab, "--format", format});
+        const CliResult run = Cli(data, {"export", tab, "--format", format});
         EXPECT_EQ(run.status, 0) << tab << " " << format << ": " << run.err;
         if (std::string_view(format) == "tsv") shown += run.out;
       }

@@ -12,26 +12,11 @@
 #include "cli/Export.h"
 #include "store/DataStore.h"
 #include "store/Records.h"
+#include "support/CliRun.h"
 #include "support/TempData.h"
 
 namespace scv::test {
 namespace {
-
-struct CliResult {
-  int status = 0;
-  std::string out, err;
-};
-
-CliResult RunCli(const QStringList& args) {
-  StartOptions options;
-  CliResult run;
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  run.status = RunCommandLine(args, QDir::tempPath(), options);
-  run.out = testing::internal::GetCapturedStdout();
-  run.err = testing::internal::GetCapturedStderr();
-  return run;
-}
 
 // League 1: four live games, one of them without a date, and a deleted one.
 // League 2: games that book a field, a team and an umpire twice.
