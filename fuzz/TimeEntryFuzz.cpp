@@ -12,32 +12,11 @@
 #include "store/DataStore.h"
 #include "store/Text.h"
 #include "support/FakeViews.h"
+#include "support/FieldTimeFakes.h"
 
 using scv::fuzz::Check;
 
 namespace {
-
-class View : public scv::MakeFormView {
- public:
-  std::array<std::string, BoxCount> text;
-  bool pm = false, every = false;
-  int weekday = 0;
-  void SetCaption(const std::string&) override {}
-  void SetText(Box box, const std::string& t) override { text[box] = t; }
-  std::string Text(Box box) const override { return text[box]; }
-  void SetPm(bool p) override { pm = p; }
-  bool Pm() const override { return pm; }
-  void SetEvery(bool e) override { every = e; }
-  bool Every() const override { return every; }
-  void SetWeekday(int d) override { weekday = d; }
-  int Weekday() const override { return weekday; }
-  void SetEveryEnabled(bool) override {}
-  void SetChangeDeleteEnabled(bool) override {}
-  void GridChanged() override {}
-  void FocusGrid() override {}
-  void FocusStartYear() override {}
-  void Exec() override {}
-};
 
 void CheckSorted(const scv::List& times) {
   Check(std::adjacent_find(times.begin(), times.end(), [](const std::string& a, const std::string& b) {
@@ -61,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(store.LoadYears() && store.LoadGames() && store.LoadTimes());
   CheckSorted(store.Times);
 
-  View view;
+  test::FakeMakeFormView view;
   MakeFormPresenter form(store, view, messages);
   form.CurrentField = parts[1].substr(0, Width::Index);
   form.Refresh();
