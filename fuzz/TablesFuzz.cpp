@@ -6,9 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 
-#include <array>
-#include <optional>
-
 #include <QDateTime>
 
 #include "FuzzInput.h"
@@ -18,6 +15,7 @@
 #include "schedule/ScheduleListBox.h"
 #include "store/DataStore.h"
 #include "support/FakeViews.h"
+#include "support/GameFakes.h"
 #include "tables/Tables.h"
 
 namespace {
@@ -28,32 +26,6 @@ class Host : public scv::TableHost {
   void SetCommands(const scv::CommandState&) override {}
   void GridChanged() override {}
   void FocusGrid() override {}
-};
-
-// The game window: shown once, its date and time as filled in, its pick
-// buttons each used once (the pick list cancelled), then OK.
-class GameWindow : public scv::GameFormView {
- public:
-  scv::GameFormPresenter* form = nullptr;
-  std::array<std::string, BoxCount> text;
-  bool pm = false;
-  std::optional<scv::GameResult> closed;
-  void SetCaption(const std::string&) override {}
-  void SetText(Box box, const std::string& t) override { text[box] = t; }
-  std::string Text(Box box) const override { return text[box]; }
-  void SetPm(bool p) override { pm = p; }
-  bool Pm() const override { return pm; }
-  void SetRow(int, const std::string&, const std::string&) override {}
-  void SetMakeEnabled(bool) override {}
-  void FocusYear() override {}
-  void FocusOk() override {}
-  scv::GameResult Exec() override {
-    closed.reset();
-    for (int slot = 0; slot < scv::ScheduleListBox::SlotCount; ++slot) form->PickButtonClick(slot);
-    form->OkButtonClick();
-    return closed.value_or(scv::GameResult::Cancel);
-  }
-  void Close(scv::GameResult result) override { closed = result; }
 };
 
 const char* const kFiles[] = {"Baseball.Years", "Y1.Leagues", "Y1L1.Teams",  "Y1L1T1.Players",
@@ -107,9 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   test::FakeHelpView help;
   PickList pickList(list, name, messages, help);
   ScheduleListBox picker(store, pickList);
-  GameWindow view;
+  test::FakeGameFormView view;
   GameFormPresenter form(store, tables, picker, view, messages, help);
-  view.form = &form;
+  // Shown once: each pick button used (its list cancelled), then OK.
+  view.script.push_back([&](test::FakeGameFormView&) {
+    for (int slot = 0; slot < ScheduleListBox::SlotCount; ++slot) form.PickButtonClick(slot);
+    form.OkButtonClick();
+  });
   form.Run();
   ReadEveryCell(grid);
   return 0;

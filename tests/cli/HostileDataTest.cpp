@@ -15,10 +15,12 @@
 #include "notes/NoteFakes.h"
 #include "notes/NoteForm.h"
 #include "print/TablePrint.h"
+#include "schedule/GameForm.h"
 #include "shell/MainForm.h"
 #include "support/CliRun.h"
 #include "support/CountingEngine.h"
 #include "support/FakeViews.h"
+#include "support/GameFakes.h"
 #include "support/HostileData.h"
 #include "support/TempData.h"
 
@@ -35,7 +37,8 @@ CliResult Cli(const TempData& data, QStringList args) {
 }
 
 // Every command of the main window over the directory, each dialog
-// cancelled; then Save writes the selection, and no other list.
+// cancelled but the game window's; then Save writes the selection and the
+// game, and no other list.
 void RunMainWindow(const TempData& data) {
   FakeMainView main;
   FakeListView list;
@@ -47,8 +50,19 @@ void RunMainWindow(const TempData& data) {
   FakeMessages messages;
   DataStore store(data.Dir(), &messages);
   MainForm form(store, {main, list, name, team, player, help, progress, messages});
-  int games = 0;
-  form.OpenGameForm = [&] { ++games; };
+  // The game window: each pick button used (its list cancelled), then OK.
+  ScheduleListBox picker(store, form.pickList);
+  FakeGameFormView game;
+  GameFormPresenter gameForm(store, form.tables, picker, game, messages, help);
+  int gameRuns = 0;
+  form.OpenGameForm = [&] {
+    ++gameRuns;
+    game.script.push_back([&](FakeGameFormView&) {
+      for (int slot = 0; slot < ScheduleListBox::SlotCount; ++slot) gameForm.PickButtonClick(slot);
+      gameForm.OkButtonClick();
+    });
+    gameForm.Run();
+  };
   const Files before = data.Snapshot();
   form.FormShow();
   for (int tab = TeamsTab; tab < TabCount; ++tab) {
@@ -64,6 +78,7 @@ void RunMainWindow(const TempData& data) {
     form.TableSelectCell(1, form.grid.RowCount() - 1);
     form.UpdateButtonClick();
   }
+  EXPECT_EQ(gameRuns, 1);
   form.YearButtonClick();
   form.LeagueButtonClick();
   form.TeamButtonClick();
@@ -80,8 +95,9 @@ void RunMainWindow(const TempData& data) {
     }
     return JoinLines(lines);
   };
+  // The game window's OK stored its game; no other list is touched.
   for (const auto& [file, bytes] : data.Snapshot())
-    if (file != "Baseball.Years" && file != "Y1.Leagues")
+    if (file != "Baseball.Years" && file != "Y1.Leagues" && file != "Y1L1.Games")
       EXPECT_EQ(withoutSelection(file, bytes), withoutSelection(file, before.at(file))) << file << " changed";
 }
 

@@ -10,6 +10,7 @@
 #include "schedule/BoxDateTime.h"
 #include "schedule/ScheduleListBox.h"
 #include "support/FakeViews.h"
+#include "support/GameFakes.h"
 #include "tables/TableFixture.h"
 
 namespace scv::test {
@@ -19,44 +20,6 @@ using Strings = std::vector<std::string>;
 using Box = GameFormView::Box;
 using Slot = ScheduleListBox::Slot;
 using Row = std::pair<std::string, std::string>;
-
-// The game window: each Exec runs the next scripted step, which types and
-// clicks through the presenter; a step that does not close it is Esc.
-class FakeGameFormView : public GameFormView {
- public:
-  std::deque<std::function<void(FakeGameFormView&)>> script;
-  std::string caption;
-  std::array<std::string, BoxCount> text;
-  bool pm = false, makeEnabled = true;
-  std::array<Row, ScheduleListBox::SlotCount> rows;
-  int focusYear = 0, focusOk = 0;
-  std::optional<GameResult> closed;
-
-  std::string& operator[](Box box) { return text[static_cast<size_t>(box)]; }
-  void Type(const Strings& boxes) { std::copy(boxes.begin(), boxes.end(), text.begin()); }
-
-  void SetCaption(const std::string& c) override { caption = c; }
-  void SetText(Box box, const std::string& t) override { text.at(static_cast<size_t>(box)) = t; }
-  std::string Text(Box box) const override { return text.at(static_cast<size_t>(box)); }
-  void SetPm(bool p) override { pm = p; }
-  bool Pm() const override { return pm; }
-  void SetRow(int slot, const std::string& no, const std::string& name) override {
-    rows.at(static_cast<size_t>(slot)) = {no, name};
-  }
-  void SetMakeEnabled(bool e) override { makeEnabled = e; }
-  void FocusYear() override { ++focusYear; }
-  void FocusOk() override { ++focusOk; }
-  GameResult Exec() override {
-    closed.reset();
-    if (!script.empty()) {
-      auto step = std::move(script.front());
-      script.pop_front();
-      step(*this);
-    }
-    return closed.value_or(GameResult::Cancel);
-  }
-  void Close(GameResult result) override { closed = closed.value_or(result); }
-};
 
 // Teams 1 Aces (the league's current team), 2 Bears, 3 Cubs; fields 1
 // Memorial Park, 2 Riverside; umpires 1 Ann, 2 Bob.
