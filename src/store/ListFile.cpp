@@ -107,7 +107,9 @@ ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error
     files.Close(fd);
     return ReadResult::Failed;
   }
-  std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)), '\0');
+  // One byte more than the file holds, so that its end is seen without the
+  // buffer growing (a copy of the whole file: a QKT file has megabytes).
+  std::string data(static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
   size_t got = 0;
   for (;;) {
     if (got == data.size()) data.resize(data.size() + 65536);  // grown since fstat
