@@ -114,7 +114,8 @@ const char kHelp[] =
     "  $XDG_DATA_HOME when that is set). An installed copy of the program (one\n"
     "  with share/scorvane beside its bin directory) always keeps them in the\n"
     "  application data directory. --demo copies the demo league into the\n"
-    "  directory demo there on its first run and uses it from then on.\n";
+    "  directory demo there on its first run and uses it from then on;\n"
+    "  given with --data-dir, --demo is passed over and DIR is used.\n";
 const char kHelpEnd[] =
     "\n"
     "Exit status: 0 success, 1 refusal or error, 2 bad usage.\n";
