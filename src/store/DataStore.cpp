@@ -231,7 +231,8 @@ bool DataStore::ReadList(const std::string& fileName, List& list, const char* he
       break;
     case ReadResult::Failed:
       if (messages)
-        messages->Error(QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(FilePath(fileName)), error));
+        messages->Error(
+            QStringLiteral("Could not read %1: %2").arg(QDir::toNativeSeparators(FilePath(fileName)), error));
       return false;
     case ReadResult::Read:
       break;
@@ -253,14 +254,17 @@ bool DataStore::WriteDataFile(const std::string& fileName, const List& lines, QS
 bool DataStore::SaveList(const std::string& fileName, const List& list, bool& changed) {
   if (!changed) return true;
   QString error;
-  if (!WriteDataFile(fileName, list, error)) {
-    LastSaveFailed = true;
-    if (messages)
-      messages->Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(FilePath(fileName)), error));
-    return false;
-  }
+  if (!WriteDataFile(fileName, list, error)) return SaveFailed(fileName, error);
   changed = false;
   return true;
+}
+
+bool DataStore::SaveFailed(const std::string& fileName, const QString& reason) {
+  LastSaveFailed = true;
+  if (messages)
+    messages->Error(
+        QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(FilePath(fileName)), reason));
+  return false;
 }
 
 bool DataStore::LoadYears() {
@@ -428,23 +432,14 @@ bool DataStore::SaveAll() {
   if (!SaveLeagues()) return false;
   if (yearsUnreadable_) {
     // Writing now would replace the seasons file we could not read.
-    LastSaveFailed = true;
-    if (messages)
-      messages->Error(QStringLiteral("Could not save %1: the file could not be read at start-up, so it is left as it is")
-                          .arg(QDir::toNativeSeparators(FilePath("Baseball.Years"))));
-    return false;
+    return SaveFailed("Baseball.Years",
+                      QStringLiteral("the file could not be read at start-up, so it is left as it is"));
   }
   WriteYearsHeader();
   // The years file leads to every other list: the lists it may name reach
   // the disk before it does.
   QString error;
-  if (unsynced_ && !SyncFiles(DataDir, error)) {
-    LastSaveFailed = true;
-    if (messages)
-      messages->Error(QStringLiteral("Could not save %1: %2")
-                          .arg(QDir::toNativeSeparators(FilePath("Baseball.Years")), error));
-    return false;
-  }
+  if (unsynced_ && !SyncFiles(DataDir, error)) return SaveFailed("Baseball.Years", error);
   unsynced_ = false;
   bool changed = true;
   if (!SaveList("Baseball.Years", Years, changed)) return false;

@@ -168,6 +168,8 @@ class DataStore {
   bool unsynced_ = false;
   bool ReadList(const std::string& fileName, List& list, const char* header);
   bool SaveList(const std::string& fileName, const List& list, bool& changed);
+  // Notes a failed save of fileName: the flag set, the file and reason shown.
+  bool SaveFailed(const std::string& fileName, const QString& reason);
   bool WriteLine(List& list, std::string_view index, std::string line);
   void ApplyLeagueFont();
 };

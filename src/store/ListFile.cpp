@@ -55,6 +55,10 @@ ReadResult ReadListFile(const QString& path, List& lines, QString& error) {
   return result;
 }
 
+bool WriteListFile(const QString& path, const List& lines, QString& error, FileSync sync, bool* deferred) {
+  return WriteFileBytes(path, JoinLines(lines), error, sync, deferred);
+}
+
 #if !defined(_WIN32)
 
 namespace {
@@ -78,7 +82,8 @@ bool IsDirectory(const QByteArray& path) {
 QString MissingReason(const QByteArray& path) {
   const QByteArray dir = DirectoryOf(path);
   if (IsDirectory(dir)) return QString();
-  return QStringLiteral("the directory %1 does not exist").arg(QDir::toNativeSeparators(QFile::decodeName(dir)));
+  return QStringLiteral("the directory %1 does not exist")
+      .arg(QDir::toNativeSeparators(QFile::decodeName(dir)));
 }
 
 bool Failed(QString& error, const QString& reason) {
@@ -129,11 +134,8 @@ ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error
   return ReadResult::Read;
 }
 
-bool WriteListFile(const QString& path, const List& lines, QString& error, FileSync sync, bool* deferred) {
-  return WriteFileBytes(path, JoinLines(lines), error, sync, deferred);
-}
-
-bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync sync, bool* deferred) {
+bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync sync,
+                    bool* deferred) {
   if (deferred) *deferred = false;
   FileLayer& files = Files();
   QByteArray target = QFile::encodeName(path);
@@ -234,10 +236,6 @@ ReadResult ReadFileBytes(const QString& path, std::string& bytes, QString& error
   }
   bytes.assign(data.constData(), static_cast<size_t>(data.size()));
   return ReadResult::Read;
-}
-
-bool WriteListFile(const QString& path, const List& lines, QString& error, FileSync sync, bool* deferred) {
-  return WriteFileBytes(path, JoinLines(lines), error, sync, deferred);
 }
 
 bool WriteFileBytes(const QString& path, const std::string& bytes, QString& error, FileSync, bool* deferred) {
