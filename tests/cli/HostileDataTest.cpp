@@ -19,9 +19,9 @@
 #include "shell/MainForm.h"
 #include "support/CliRun.h"
 #include "support/CountingEngine.h"
-#include "support/FakeViews.h"
 #include "support/GameFakes.h"
 #include "support/HostileData.h"
+#include "support/MainFakes.h"
 #include "support/TempData.h"
 
 namespace scv::test {
@@ -40,20 +40,13 @@ CliResult Cli(const TempData& data, QStringList args) {
 // cancelled but the game window's; then Save writes the selection and the
 // game, and no other list.
 void RunMainWindow(const TempData& data) {
-  FakeMainView main;
-  FakeListView list;
-  FakeNameView name;
-  FakeTeamFormView team;
-  FakePlayerFormView player;
-  FakeHelpView help;
-  NullProgress progress;
-  FakeMessages messages;
-  DataStore store(data.Dir(), &messages);
-  MainForm form(store, {main, list, name, team, player, help, progress, messages});
+  FakeMainViews<> fakes;
+  DataStore store(data.Dir(), &fakes.messages);
+  MainForm form(store, fakes.Views());
   // The game window: each pick button used (its list cancelled), then OK.
   ScheduleListBox picker(store, form.pickList);
   FakeGameFormView game;
-  GameFormPresenter gameForm(store, form.tables, picker, game, messages, help);
+  GameFormPresenter gameForm(store, form.tables, picker, game, fakes.messages, fakes.help);
   int gameRuns = 0;
   form.OpenGameForm = [&] {
     ++gameRuns;

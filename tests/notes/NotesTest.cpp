@@ -8,6 +8,7 @@
 #include "notes/NoteFakes.h"
 #include "shell/MainForm.h"
 #include "store/Text.h"
+#include "support/MainFakes.h"
 #include "support/TempData.h"
 
 namespace scv::test {
@@ -15,17 +16,9 @@ namespace {
 
 // One season with one league of three teams (the first with two players), a
 // schedule of two games, three fields and three umpires.
-class NotesTest : public ::testing::Test {
+class NotesTest : public ::testing::Test, protected FakeMainViews<NoteMessages> {
  protected:
   TempData data;
-  FakeMainView main;
-  FakeListView list;
-  FakeNameView name;
-  FakeTeamFormView team;
-  FakePlayerFormView player;
-  FakeHelpView help;
-  NullProgress progress;
-  NoteMessages messages;
   FakeNoteView noteView;
   FakeNotePrinter printer;
   FakeRadioNoteView radio;
@@ -49,8 +42,7 @@ class NotesTest : public ::testing::Test {
     notes.reset();
     form.reset();
     store = std::make_unique<DataStore>(data.Dir(), &messages);
-    MainViews views{main, list, name, team, player, help, progress, messages};
-    form = std::make_unique<MainForm>(*store, views);
+    form = std::make_unique<MainForm>(*store, Views());
     noteForm = std::make_unique<NoteFormPresenter>(noteView, printer, messages, help);
     notes = std::make_unique<Notes>(*store, *noteForm, radio, help);
     notes->MainCaption = [this] { return form->WindowCaption(); };

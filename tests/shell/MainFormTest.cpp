@@ -4,31 +4,22 @@
 
 #include <QFile>
 
-#include "support/FakeViews.h"
+#include "support/MainFakes.h"
 #include "support/TempData.h"
 
 namespace scv::test {
 namespace {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public ::testing::Test, protected FakeMainViews<> {
  protected:
   TempData data;
-  FakeMainView main;
-  FakeListView list;
-  FakeNameView name;
-  FakeTeamFormView team;
-  FakePlayerFormView player;
-  FakeHelpView help;
-  NullProgress progress;
-  FakeMessages messages;
   std::unique_ptr<DataStore> store;
   std::unique_ptr<MainForm> form;
 
   void Open(const QString& dir = QString()) {
     form.reset();
     store = std::make_unique<DataStore>(dir.isEmpty() ? data.Dir() : dir, &messages);
-    MainViews views{main, list, name, team, player, help, progress, messages};
-    form = std::make_unique<MainForm>(*store, views);
+    form = std::make_unique<MainForm>(*store, Views());
     form->FormShow();
   }
   // One season, "2024", with the league "Majors" current.
@@ -209,7 +200,8 @@ TEST_F(MainFormTest, ClosingSavesAndAsksWhenTheSaveFails) {
   messages.confirmAnswers = {false, true};
   EXPECT_FALSE(form->FormCloseQuery());
   EXPECT_FALSE(messages.errors.empty());
-  EXPECT_EQ(messages.confirms, (std::vector<QString>{QStringLiteral("Could not save all data. Exit anyway?")}));
+  EXPECT_EQ(messages.confirms,
+            (std::vector<QString>{QStringLiteral("Could not save all data. Exit anyway?")}));
   EXPECT_TRUE(form->FormCloseQuery());
   EXPECT_EQ(messages.confirms.size(), 2u);
 }
