@@ -17,14 +17,6 @@ namespace {
 
 using scv::bench::LeagueSize;
 
-class QuietHost : public scv::TableHost {
- public:
-  void SetCaption(const std::string&) override {}
-  void SetCommands(const scv::CommandState&) override {}
-  void GridChanged() override {}
-  void FocusGrid() override {}
-};
-
 struct Shown {
   explicit Shown(const LeagueSize& size) : dir(scv::bench::NewBenchDir()) {
     scv::bench::WriteLeague(dir, size);
@@ -39,7 +31,7 @@ struct Shown {
   std::unique_ptr<scv::DataStore> store;
   scv::Grid grid;
   scv::NullProgress progress;
-  QuietHost host;
+  scv::NullTableHost host;
   std::unique_ptr<scv::Tables> tables;
 };
 

@@ -20,14 +20,6 @@
 
 namespace {
 
-class Host : public scv::TableHost {
- public:
-  void SetCaption(const std::string&) override {}
-  void SetCommands(const scv::CommandState&) override {}
-  void GridChanged() override {}
-  void FocusGrid() override {}
-};
-
 const char* const kFiles[] = {"Baseball.Years", "Y1.Leagues", "Y1L1.Teams",  "Y1L1T1.Players",
                               "Y1L1T2.Players", "Y1L1.Games", "Y1L1.Fields", "Y1L1.Umpires"};
 
@@ -59,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Grid grid;
   grid.ClientWidth = 800;
   NullProgress progress;
-  Host host;
+  scv::NullTableHost host;
   Tables tables(store, grid, progress, host);
   for (int tab = TeamsTab; tab < TabCount; ++tab) {
     tables.CurrentTab = tab;

@@ -144,14 +144,6 @@ class PrintedMessages : public Messages {
   }
 };
 
-class SilentHost : public TableHost {
- public:
-  void SetCaption(const std::string&) override {}
-  void SetCommands(const CommandState&) override {}
-  void GridChanged() override {}
-  void FocusGrid() override {}
-};
-
 struct Arguments {
   QStringList positional;
   QMap<QString, QString> values;  // options with a value
@@ -374,7 +366,7 @@ struct CommandTable {
   DataStore store;
   Grid grid;
   NullProgress progress;
-  SilentHost host;
+  NullTableHost host;
   Tables tables;
 };
 

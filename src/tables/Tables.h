@@ -57,6 +57,15 @@ class TableHost {
   virtual void FocusGrid() = 0;
 };
 
+// A host no one looks at: for tables built to be written out or measured.
+class NullTableHost : public TableHost {
+ public:
+  void SetCaption(const std::string&) override {}
+  void SetCommands(const CommandState&) override {}
+  void GridChanged() override {}
+  void FocusGrid() override {}
+};
+
 class Tables {
  public:
   Tables(DataStore& store, Grid& grid, Progress& progress, TableHost& host);
