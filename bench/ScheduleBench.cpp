@@ -17,23 +17,6 @@ constexpr int kTeams = 20;
 constexpr int kFields = 10;
 constexpr int kTimes = 20000;
 
-// The field-selection window closed with "Add Games To Schedule".
-class AddingFieldForm : public scv::FieldFormView {
- public:
-  scv::FieldFormPresenter* presenter = nullptr;
-  void GridChanged() override {}
-  void FocusGrid() override {}
-  bool Exec() override {
-    ok_ = false;
-    presenter->AddButtonClick();
-    return ok_;
-  }
-  void Close(bool ok) override { ok_ = ok; }
-
- private:
-  bool ok_ = false;
-};
-
 // A field-time window that is never looked at.
 class BlindMakeForm : public scv::MakeFormView {
  public:
@@ -71,7 +54,7 @@ void MakeSchedule(benchmark::State& state) {
   scv::DataStore store(QString::fromStdString(dir), &messages);
   store.LoadYears();
   BlindMakeForm makeView;
-  AddingFieldForm fieldView;
+  scv::AddingFieldForm fieldView;
   scv::MakeFormPresenter makeForm(store, makeView, messages);
   scv::FieldFormPresenter fieldForm(store, fieldView, &makeForm, messages);
   fieldView.presenter = &fieldForm;

@@ -442,24 +442,6 @@ int RunCheckSchedule(const Arguments& parsed, const StartOptions& options, const
   return 1;
 }
 
-// The field-selection window as the command line answers it: closed with
-// "Add Games To Schedule", which asks its question or refuses.
-class AddingFieldForm : public FieldFormView {
- public:
-  FieldFormPresenter* presenter = nullptr;
-  void GridChanged() override {}
-  void FocusGrid() override {}
-  bool Exec() override {
-    ok_ = false;
-    if (presenter) presenter->AddButtonClick();
-    return ok_;
-  }
-  void Close(bool ok) override { ok_ = ok; }
-
- private:
-  bool ok_ = false;
-};
-
 // Appends the games the Make button would, from the league's stored times,
 // and saves all lists; a refusal changes no file.
 int RunMakeSchedule(const Arguments& parsed, const StartOptions& options, const QString& programDir) {

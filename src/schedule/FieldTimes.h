@@ -86,4 +86,23 @@ class FieldFormPresenter {
   void CancelButtonClick();
 };
 
+// The field-selection window where no one answers it (the command line, the
+// benchmarks): closed at once with "Add Games To Schedule", which asks its
+// question or refuses.
+class AddingFieldForm : public FieldFormView {
+ public:
+  FieldFormPresenter* presenter = nullptr;
+  void GridChanged() override {}
+  void FocusGrid() override {}
+  bool Exec() override {
+    ok_ = false;
+    if (presenter) presenter->AddButtonClick();
+    return ok_;
+  }
+  void Close(bool ok) override { ok_ = ok; }
+
+ private:
+  bool ok_ = false;
+};
+
 }  // namespace scv
